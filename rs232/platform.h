@@ -1,0 +1,114 @@
+#pragma once
+
+#include "rs232/handle.h"
+
+#include <cstdint>
+
+namespace RS232 {
+
+// A device node of the configuration manager (DEVINST); 0 is no node.
+using DevNode = std::uint32_t;
+
+struct Guid {
+    std::uint32_t data1;
+    std::uint16_t data2;
+    std::uint16_t data3;
+    std::uint8_t data4[8];
+};
+bool operator==(const Guid& a, const Guid& b);
+
+// One device of a device information set, the portable image of SP_DEVINFO_DATA.
+struct DeviceData {
+    Guid classGuid;
+    DevNode devInst;
+    std::uintptr_t reserved;
+};
+
+// Result codes, value types and flags of the platform calls, with their Windows values.
+constexpr long errorSuccess = 0;
+constexpr long errorFileNotFound = 2;
+constexpr long errorInvalidHandle = 6;
+constexpr long errorInvalidData = 13;
+constexpr long errorInsufficientBuffer = 122;
+constexpr long errorMoreData = 234;
+constexpr long errorNoMoreItems = 259;
+constexpr std::uint32_t crSuccess = 0;
+constexpr std::uint32_t crNoSuchDevNode = 13;
+constexpr std::uint32_t crBufferSmall = 26;
+constexpr std::uint32_t regSz = 1;
+constexpr std::uint32_t regExpandSz = 2;
+constexpr std::uint32_t regBinary = 3;
+constexpr std::uint32_t regDword = 4;
+constexpr std::uint32_t regMultiSz = 7;
+constexpr std::uint32_t spdrpDeviceDesc = 0;
+constexpr std::uint32_t spdrpMfg = 11;
+constexpr std::uint32_t digcfPresent = 0x02;
+constexpr std::uint32_t digcfDeviceInterface = 0x10;
+
+// Device setup classes and interfaces that hold serial ports.
+constexpr Guid guidDevclassPorts{
+    0x4D36E978, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
+constexpr Guid guidDevclassModem{
+    0x4D36E96D, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1, 0x03, 0x18}};
+constexpr Guid guidDevinterfaceComport{
+    0x86E0D1E0, 0x8089, 0x11D0, {0x9C, 0xE4, 0x08, 0x00, 0x3E, 0x30, 0x1F, 0x73}};
+constexpr Guid guidDevinterfaceModem{
+    0x2C7089AA, 0x2E0E, 0x11D1, {0xB1, 0x14, 0x00, 0xC0, 0x4F, 0xC2, 0xAA, 0xE4}};
+
+// The platform calls the serial port library makes, one operation per call, with the call's own
+// contract: result codes, sizes in bytes and the answers that make a caller's buffer grow. The
+// Windows backend forwards to the system; other backends answer in the same terms.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // SetupDiGetClassDevsA(guid, no enumerator, no window, flags): a device set or invalidHandle.
+    virtual Handle getClassDevs(const Guid& guid, std::uint32_t flags) = 0;
+    // SetupDiEnumDeviceInfo: false after the last device.
+    virtual bool enumDeviceInfo(Handle deviceSet, std::uint32_t index, DeviceData& data) = 0;
+    // SetupDiOpenDevRegKey(global, profile 0, hardware key, KEY_READ): a key or invalidHandle.
+    virtual Handle openDevRegKey(Handle deviceSet, const DeviceData& data) = 0;
+    // SetupDiGetDeviceRegistryPropertyA: on failure lastError() tells why; when it is
+    // errorInsufficientBuffer, type and requiredSize are reported.
+    virtual bool getDeviceRegistryProperty(Handle deviceSet, const DeviceData& data,
+                                           std::uint32_t property, std::uint32_t& type,
+                                           char* buffer, std::uint32_t size,
+                                           std::uint32_t& requiredSize) = 0;
+    // GetLastError for the calls above.
+    virtual std::uint32_t lastError() = 0;
+    // SetupDiDestroyDeviceInfoList.
+    virtual void destroyDeviceInfoList(Handle deviceSet) = 0;
+
+    // CM_Get_Device_IDA(node, buffer, length, 0).
+    virtual std::uint32_t getDeviceId(DevNode node, char* buffer, std::uint32_t length) = 0;
+    // CM_Get_DevNode_Status: only the result code.
+    virtual std::uint32_t getDevNodeStatus(DevNode node) = 0;
+    // CM_Get_Parent(&parent, node, 0).
+    virtual std::uint32_t getParent(DevNode& parent, DevNode node) = 0;
+
+    // RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key).
+    virtual long openLocalMachineKey(const char* path, Handle& key) = 0;
+    // RegQueryValueExA: errorMoreData with the needed size when the buffer is too small.
+    virtual long queryValue(Handle key, const char* name, std::uint32_t& type, char* buffer,
+                            std::uint32_t& size) = 0;
+    // RegEnumValueA without the type: errorMoreData with the needed data size when the data
+    // buffer is too small, errorNoMoreItems after the last value.
+    virtual long enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t& nameLength,
+                           char* data, std::uint32_t& dataSize) = 0;
+    // RegCloseKey.
+    virtual void closeKey(Handle key) = 0;
+
+    // CloseHandle of an open port.
+    virtual void closeHandle(Handle file) = 0;
+};
+
+// The backend of this process: the system's own unless a test has installed another one.
+Platform& platform();
+
+// Makes backend the process's platform; nullptr brings back the system's own.
+void installPlatform(Platform* backend);
+
+// The system's backend, defined by the platform file the build selects.
+Platform& systemPlatform();
+
+} // namespace RS232

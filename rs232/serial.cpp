@@ -1,0 +1,62 @@
+#include "rs232/serial.h"
+
+#include "rs232/platform.h"
+
+#include <utility>
+
+namespace RS232 {
+
+Serial::Serial() = default;
+
+Serial::Serial(std::string portName, std::string description)
+    : portName(std::move(portName)), description(std::move(description)) {}
+
+Serial::Serial(Serial&& other) noexcept {
+    swapDescriptions(other);
+    takeSettings(other);
+}
+
+Serial& Serial::operator=(Serial&& other) noexcept {
+    if (this != &other) {
+        close();
+        swapDescriptions(other);
+        takeSettings(other);
+    }
+    return *this;
+}
+
+Serial::~Serial() {
+    close();
+}
+
+void Serial::close() noexcept {
+    if (handle == invalidHandle)
+        return;
+    platform().closeHandle(handle);
+    handle = invalidHandle;
+}
+
+void Serial::swapDescriptions(Serial& other) noexcept {
+    portName.swap(other.portName);
+    systemLocation.swap(other.systemLocation);
+    description.swap(other.description);
+    manufacturer.swap(other.manufacturer);
+    serialNumber.swap(other.serialNumber);
+    std::swap(hasVendorIdentifier, other.hasVendorIdentifier);
+    std::swap(vendorIdentifier, other.vendorIdentifier);
+    std::swap(hasProductIdentifier, other.hasProductIdentifier);
+    std::swap(productIdentifier, other.productIdentifier);
+}
+
+// The line settings, the handle and its mode go to this record; other is left closed with the
+// default settings.
+void Serial::takeSettings(Serial& other) noexcept {
+    baudRate = std::exchange(other.baudRate, 9600);
+    byteSize = std::exchange(other.byteSize, 8);
+    stopBits = std::exchange(other.stopBits, 0);
+    parity = std::exchange(other.parity, 0);
+    handle = std::exchange(other.handle, invalidHandle);
+    isBlocking = std::exchange(other.isBlocking, false);
+}
+
+} // namespace RS232

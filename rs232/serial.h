@@ -1,0 +1,52 @@
+#pragma once
+
+#include "rs232/handle.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace RS232 {
+
+// A serial port of this machine: what enumeration found out about it, and its handle.
+// Records are moved, never copied; a move passes the open handle on with the record.
+class Serial {
+public:
+    Serial();
+    Serial(std::string portName, std::string description);
+    Serial(Serial&& other) noexcept;
+    Serial& operator=(Serial&& other) noexcept;
+    Serial(const Serial&) = delete;
+    Serial& operator=(const Serial&) = delete;
+    virtual ~Serial();
+
+    // Replaces the contents of ports with the machine's serial ports, sorted by port name.
+    static void enumerate(std::vector<Serial>& ports);
+    // The port named exactly name; throws std::runtime_error "Not found: <name>" when none is.
+    static Serial find(const std::string& name);
+
+    // Closes the port if it is open; never throws.
+    void close() noexcept;
+
+    std::string portName;
+    std::string systemLocation;
+    std::string description;
+    std::string manufacturer;
+    std::string serialNumber;
+    bool hasVendorIdentifier = false;
+    std::uint16_t vendorIdentifier = 0;
+    bool hasProductIdentifier = false;
+    std::uint16_t productIdentifier = 0;
+    std::int32_t baudRate = 9600;
+    std::uint8_t byteSize = 8;
+    std::uint32_t stopBits = 0; // DCB numbering: 0 one, 1 one and a half, 2 two
+    std::uint32_t parity = 0;   // DCB numbering: 0 none, 1 odd, 2 even, 3 mark, 4 space
+    Handle handle = invalidHandle;
+    bool isBlocking = false;
+
+private:
+    void swapDescriptions(Serial& other) noexcept;
+    void takeSettings(Serial& other) noexcept;
+};
+
+} // namespace RS232

@@ -1,0 +1,59 @@
+#include "porttable.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr std::size_t columnCount = 6;
+using Row = std::array<std::string, columnCount>;
+
+std::string hex4(bool found, std::uint16_t value) {
+    if (!found)
+        return "----";
+    char text[5];
+    std::snprintf(text, sizeof text, "%04X", value);
+    return text;
+}
+
+std::string orDash(const std::string& text) {
+    return text.empty() ? "-" : text;
+}
+
+Row rowOf(const RS232::Serial& port) {
+    return {orDash(port.portName),
+            orDash(port.systemLocation),
+            orDash(port.description),
+            orDash(port.manufacturer),
+            hex4(port.hasVendorIdentifier, port.vendorIdentifier) + ":" +
+                hex4(port.hasProductIdentifier, port.productIdentifier),
+            orDash(port.serialNumber)};
+}
+
+void printRow(std::ostream& out, const Row& row,
+              const std::array<std::size_t, columnCount>& widths) {
+    for (std::size_t column = 0; column < columnCount; ++column) {
+        out << row[column];
+        if (column + 1 < columnCount)
+            out << std::string(widths[column] - row[column].size() + 2, ' ');
+    }
+    out << '\n';
+}
+
+} // namespace
+
+void printPortTable(std::ostream& out, const std::vector<RS232::Serial>& ports) {
+    std::vector<Row> rows{
+        {"Port", "Location", "Description", "Manufacturer", "VID:PID", "Serial number"}};
+    for (const RS232::Serial& port : ports)
+        rows.push_back(rowOf(port));
+    std::array<std::size_t, columnCount> widths{};
+    for (const Row& row : rows) {
+        for (std::size_t column = 0; column < columnCount; ++column)
+            widths[column] = std::max(widths[column], row[column].size());
+    }
+    for (const Row& row : rows)
+        printRow(out, row, widths);
+}
