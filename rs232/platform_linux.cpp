@@ -98,8 +98,8 @@ long LinuxPlatform::openLocalMachineKey(const char* path, Handle& key) {
         return errorFileNotFound;
     std::lock_guard<std::mutex> lock(mutex);
     Key serialComm;
-    for (const TtyPort& port : tree.ports())
-        serialComm.emplace_back("/dev/" + port.name, stringValue(port.name));
+    for (const std::string& name : tree.portNames())
+        serialComm.emplace_back("/dev/" + name, stringValue(name));
     key = newHandle();
     keys[key] = std::move(serialComm);
     return errorSuccess;

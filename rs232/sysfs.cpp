@@ -59,7 +59,10 @@ std::string madeUpInstance(const fs::path& device) {
     return "0&" + device.filename().string();
 }
 
+// A root hub's serial number is its controller's address, which must not pass for an adapter's.
 std::string usbDeviceIdentifier(const fs::path& device) {
+    if (device.filename().string().compare(0, 3, "usb") == 0)
+        return "USB\\ROOT_HUB\\" + madeUpInstance(device);
     const std::string serial = attribute(device, "serial");
     return "USB\\VID_" + upper(attribute(device, "idVendor")) + "&PID_" +
            upper(attribute(device, "idProduct")) + "\\" +
@@ -134,20 +137,26 @@ std::string usbManufacturer(const fs::path& device, const fs::path& devicesRoot)
 
 SysfsTree::SysfsTree(fs::path root) : root(std::move(root)) {}
 
+std::vector<std::string> SysfsTree::portNames() const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(root / "class/tty", error)) {
+        if (isPort(entry.path()))
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::vector<TtyPort> SysfsTree::ports() {
     std::vector<TtyPort> found;
     std::error_code error;
     devicesRoot = fs::canonical(root / "devices", error);
-    for (const fs::directory_entry& entry : fs::directory_iterator(root / "class/tty", error)) {
-        const fs::path tty = entry.path();
-        if (!isPort(tty))
-            continue;
-        const fs::path device = fs::canonical(tty / "device", error);
+    for (const std::string& name : portNames()) {
+        const fs::path device = fs::canonical(root / "class/tty" / name / "device", error);
         if (!error)
-            found.push_back(port(tty.filename().string(), hardwareDevice(device)));
+            found.push_back(port(name, hardwareDevice(device)));
     }
-    std::sort(found.begin(), found.end(),
-              [](const TtyPort& a, const TtyPort& b) { return a.name < b.name; });
     return found;
 }
 

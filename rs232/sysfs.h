@@ -25,6 +25,7 @@ public:
 
     // The ttys that have a real device behind them, by name. Nodes stay valid across scans.
     std::vector<TtyPort> ports();
+    std::vector<std::string> portNames() const;
 
     bool exists(DevNode node) const;
     // The node's instance identifier, or an empty string for an unknown node.
