@@ -1,0 +1,63 @@
+#!/bin/bash
+# Cross-builds the serial port library for Windows with mingw-w64 and runs its Windows test
+# programs under Wine in a fresh prefix. Run from anywhere as root on Debian 12:
+#   bash tests/windows/wine-tests.sh
+# Ends with "windows: N passed, M failed" and exits non-zero on any failure.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+install_missing() {
+    local missing=()
+    command -v x86_64-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-x86-64)
+    command -v wine >/dev/null || missing+=(wine)
+    [[ -x /usr/lib/wine/wine64 ]] || missing+=(wine64)
+    command -v socat >/dev/null || missing+=(socat)
+    command -v cmake >/dev/null || missing+=(cmake make)
+    if ((${#missing[@]})); then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+work=$(mktemp -d /tmp/vexalo-wine.XXXXXX)
+cleanup() {
+    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+install_missing
+
+echo "== cross build"
+cmake -S "$here" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >"$work/configure.log" || { cat "$work/configure.log"; exit 1; }
+cmake --build "$work/build" -j2
+
+echo "== wine prefix"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+timeout 300 wine wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
+
+passed=0
+failed=0
+# Runs one test program and adds up the counts of its closing line; a program that ends
+# without one counts as a failure.
+run_test() {
+    local name=$1 output counts
+    echo "== $name"
+    output=$(timeout 120 wine "$work/build/$name.exe" 2>&1 | tr -d '\r') || true
+    echo "$output"
+    counts=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' <<<"$output" | tail -1)
+    if [[ -z $counts ]]; then
+        failed=$((failed + 1))
+        return
+    fi
+    passed=$((passed + ${counts%% passed*}))
+    failed=$((failed + $(sed -E 's/.*, ([0-9]+) failed/\1/' <<<"$counts")))
+}
+
+run_test win_enumerate
+
+echo "windows: $passed passed, $failed failed"
+((failed == 0))
