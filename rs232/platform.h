@@ -3,6 +3,7 @@
 #include "rs232/handle.h"
 
 #include <cstdint>
+#include <string>
 
 namespace RS232 {
 
@@ -55,6 +56,38 @@ constexpr Guid guidDevinterfaceComport{
 constexpr Guid guidDevinterfaceModem{
     0x2C7089AA, 0x2E0E, 0x11D1, {0xB1, 0x14, 0x00, 0xC0, 0x4F, 0xC2, 0xAA, 0xE4}};
 
+// The device control block of a port, the portable image of DCB. flags holds DCB's bit fields
+// (fBinary in bit 0 up to fAbortOnError in bit 14) as one word.
+struct CommState {
+    std::uint32_t baudRate;
+    std::uint32_t flags;
+    std::uint16_t xonLim;
+    std::uint16_t xoffLim;
+    std::uint8_t byteSize;
+    std::uint8_t parity;
+    std::uint8_t stopBits;
+    char xonChar;
+    char xoffChar;
+    char errorChar;
+    char eofChar;
+    char evtChar;
+};
+
+// COMMTIMEOUTS, in milliseconds.
+struct CommTimeouts {
+    std::uint32_t readIntervalTimeout;
+    std::uint32_t readTotalTimeoutMultiplier;
+    std::uint32_t readTotalTimeoutConstant;
+    std::uint32_t writeTotalTimeoutMultiplier;
+    std::uint32_t writeTotalTimeoutConstant;
+};
+
+constexpr std::uint32_t maxDword = 0xFFFFFFFF;
+constexpr std::uint32_t purgeTxAbort = 0x1;
+constexpr std::uint32_t purgeRxAbort = 0x2;
+constexpr std::uint32_t purgeTxClear = 0x4;
+constexpr std::uint32_t purgeRxClear = 0x8;
+
 // The platform calls the serial port library makes, one operation per call, with the call's own
 // contract: result codes, sizes in bytes and the answers that make a caller's buffer grow. The
 // Windows backend forwards to the system; other backends answer in the same terms.
@@ -98,7 +131,25 @@ public:
     // RegCloseKey.
     virtual void closeKey(Handle key) = 0;
 
-    // CloseHandle of an open port.
+    // CreateFileA(path, GENERIC_READ | GENERIC_WRITE, unshared, no security, OPEN_EXISTING,
+    // no flags, no template): a synchronous handle of the port, or invalidHandle.
+    virtual Handle createFile(const std::string& path) = 0;
+    // GetCommState and SetCommState.
+    virtual bool getCommState(Handle file, CommState& state) = 0;
+    virtual bool setCommState(Handle file, const CommState& state) = 0;
+    // SetupComm: the queue sizes in bytes.
+    virtual bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) = 0;
+    // PurgeComm with the purge flags above.
+    virtual bool purgeComm(Handle file, std::uint32_t flags) = 0;
+    // SetCommTimeouts: how long the next reads and writes may wait.
+    virtual bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) = 0;
+    // ReadFile and WriteFile without overlapping: done is the count transferred.
+    virtual bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) = 0;
+    virtual bool writeFile(Handle file, const char* buffer, std::uint32_t size,
+                           std::uint32_t& done) = 0;
+    // FlushFileBuffers: waits until the output has been transmitted.
+    virtual bool flushFileBuffers(Handle file) = 0;
+    // CloseHandle.
     virtual void closeHandle(Handle file) = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "rs232/platform_linux.h"
 
 #include <cstring>
-#include <unistd.h>
 
 namespace RS232 {
 
@@ -137,10 +136,6 @@ long LinuxPlatform::enumValue(Handle key, std::uint32_t index, char* name,
 void LinuxPlatform::closeKey(Handle key) {
     std::lock_guard<std::mutex> lock(mutex);
     keys.erase(key);
-}
-
-void LinuxPlatform::closeHandle(Handle file) {
-    ::close(static_cast<int>(file));
 }
 
 Platform& systemPlatform() {

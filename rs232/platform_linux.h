@@ -14,6 +14,7 @@ namespace RS232 {
 
 // The Linux backend. Discovery reads sysfs: every tty with real hardware behind it is a device of
 // the Ports class whose key holds its PortName, and the SERIALCOMM key lists them all again.
+// Ports are terminal devices under /dev driven through termios.
 class LinuxPlatform : public Platform {
 public:
     explicit LinuxPlatform(std::filesystem::path sysfsRoot = "/sys");
@@ -38,6 +39,16 @@ public:
                    char* data, std::uint32_t& dataSize) override;
     void closeKey(Handle key) override;
 
+    Handle createFile(const std::string& path) override;
+    bool getCommState(Handle file, CommState& state) override;
+    bool setCommState(Handle file, const CommState& state) override;
+    bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) override;
+    bool purgeComm(Handle file, std::uint32_t flags) override;
+    bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) override;
+    bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) override;
+    bool writeFile(Handle file, const char* buffer, std::uint32_t size,
+                   std::uint32_t& done) override;
+    bool flushFileBuffers(Handle file) override;
     void closeHandle(Handle file) override;
 
 private:
@@ -45,12 +56,14 @@ private:
 
     const TtyPort* device(Handle deviceSet, const DeviceData& data) const;
     Handle newHandle() { return ++lastHandle; }
+    CommTimeouts timeoutsOf(Handle file);
 
     std::mutex mutex;
     SysfsTree tree;
     std::map<Handle, std::vector<TtyPort>> deviceSets;
     std::map<Handle, Key> keys;
     Handle lastHandle = 0;
+    std::map<Handle, CommTimeouts> fileTimeouts;
 };
 
 } // namespace RS232

@@ -5,6 +5,7 @@
 #include <cfgmgr32.h>
 #include <setupapi.h>
 
+#include <cstddef>
 #include <cstring>
 
 // The Windows backend: each operation is the system call it is named after.
@@ -45,6 +46,45 @@ SP_DEVINFO_DATA toDevInfoData(const DeviceData& data) {
     system.DevInst = data.devInst;
     system.Reserved = data.reserved;
     return system;
+}
+
+// DCB's bit fields follow BaudRate as one 32-bit word.
+constexpr std::size_t dcbFlagsOffset = offsetof(DCB, BaudRate) + sizeof(DWORD);
+
+CommState fromDcb(const DCB& dcb) {
+    CommState state{};
+    state.baudRate = dcb.BaudRate;
+    std::memcpy(&state.flags, reinterpret_cast<const char*>(&dcb) + dcbFlagsOffset,
+                sizeof state.flags);
+    state.xonLim = dcb.XonLim;
+    state.xoffLim = dcb.XoffLim;
+    state.byteSize = dcb.ByteSize;
+    state.parity = dcb.Parity;
+    state.stopBits = dcb.StopBits;
+    state.xonChar = dcb.XonChar;
+    state.xoffChar = dcb.XoffChar;
+    state.errorChar = dcb.ErrorChar;
+    state.eofChar = dcb.EofChar;
+    state.evtChar = dcb.EvtChar;
+    return state;
+}
+
+DCB toDcb(const CommState& state) {
+    DCB dcb{};
+    dcb.DCBlength = sizeof dcb;
+    dcb.BaudRate = state.baudRate;
+    std::memcpy(reinterpret_cast<char*>(&dcb) + dcbFlagsOffset, &state.flags, sizeof state.flags);
+    dcb.XonLim = state.xonLim;
+    dcb.XoffLim = state.xoffLim;
+    dcb.ByteSize = state.byteSize;
+    dcb.Parity = state.parity;
+    dcb.StopBits = state.stopBits;
+    dcb.XonChar = state.xonChar;
+    dcb.XoffChar = state.xoffChar;
+    dcb.ErrorChar = state.errorChar;
+    dcb.EofChar = state.eofChar;
+    dcb.EvtChar = state.evtChar;
+    return dcb;
 }
 
 class Win32Platform : public Platform {
@@ -140,6 +180,59 @@ public:
     }
 
     void closeKey(Handle key) override { RegCloseKey(toPointer<HKEY>(key)); }
+
+    Handle createFile(const std::string& path) override {
+        return fromPointer(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+    }
+
+    bool getCommState(Handle file, CommState& state) override {
+        DCB dcb{};
+        dcb.DCBlength = sizeof dcb;
+        if (!GetCommState(toPointer<HANDLE>(file), &dcb))
+            return false;
+        state = fromDcb(dcb);
+        return true;
+    }
+
+    bool setCommState(Handle file, const CommState& state) override {
+        DCB dcb = toDcb(state);
+        return SetCommState(toPointer<HANDLE>(file), &dcb);
+    }
+
+    bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) override {
+        return SetupComm(toPointer<HANDLE>(file), inQueue, outQueue);
+    }
+
+    bool purgeComm(Handle file, std::uint32_t flags) override {
+        return PurgeComm(toPointer<HANDLE>(file), flags);
+    }
+
+    bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) override {
+        COMMTIMEOUTS system{timeouts.readIntervalTimeout, timeouts.readTotalTimeoutMultiplier,
+                            timeouts.readTotalTimeoutConstant, timeouts.writeTotalTimeoutMultiplier,
+                            timeouts.writeTotalTimeoutConstant};
+        return SetCommTimeouts(toPointer<HANDLE>(file), &system);
+    }
+
+    bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) override {
+        DWORD count = 0;
+        const BOOL result = ReadFile(toPointer<HANDLE>(file), buffer, size, &count, nullptr);
+        done = count;
+        return result;
+    }
+
+    bool writeFile(Handle file, const char* buffer, std::uint32_t size,
+                   std::uint32_t& done) override {
+        DWORD count = 0;
+        const BOOL result = WriteFile(toPointer<HANDLE>(file), buffer, size, &count, nullptr);
+        done = count;
+        return result;
+    }
+
+    bool flushFileBuffers(Handle file) override {
+        return FlushFileBuffers(toPointer<HANDLE>(file));
+    }
 
     void closeHandle(Handle file) override { CloseHandle(toPointer<HANDLE>(file)); }
 };

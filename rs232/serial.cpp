@@ -29,13 +29,6 @@ Serial::~Serial() {
     close();
 }
 
-void Serial::close() noexcept {
-    if (handle == invalidHandle)
-        return;
-    platform().closeHandle(handle);
-    handle = invalidHandle;
-}
-
 void Serial::swapDescriptions(Serial& other) noexcept {
     portName.swap(other.portName);
     systemLocation.swap(other.systemLocation);

@@ -25,8 +25,19 @@ public:
     // The port named exactly name; throws std::runtime_error "Not found: <name>" when none is.
     static Serial find(const std::string& name);
 
+    // Opens the port named portName with the record's line settings and transfer mode; throws
+    // std::runtime_error with a message that ends in the port name.
+    void open();
     // Closes the port if it is open; never throws.
     void close() noexcept;
+    // Sets whether reads wait for all bytes asked for and writes for all bytes to be sent; an
+    // open port is reopened in the new mode.
+    void blocking(bool mode);
+    // One transfer of at most size bytes: the count transferred, or -22 when it failed.
+    std::int32_t read(char* buffer, unsigned int size);
+    std::int32_t write(const char* buffer, unsigned int size);
+    // Waits until everything written has been transmitted.
+    void flush();
 
     std::string portName;
     std::string systemLocation;
@@ -45,6 +56,7 @@ public:
     bool isBlocking = false;
 
 private:
+    void requireOpen() const;
     void swapDescriptions(Serial& other) noexcept;
     void takeSettings(Serial& other) noexcept;
 };

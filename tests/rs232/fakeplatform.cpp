@@ -120,3 +120,71 @@ long FakePlatform::enumValue(Handle key, std::uint32_t index, char*, std::uint32
 }
 
 } // namespace RS232::test
+
+namespace RS232::test {
+
+bool FakePlatform::call(const std::string& name, Handle file, const std::string& arguments) {
+    calls.push_back(arguments.empty() ? name : name + " " + arguments);
+    return files.count(file) && failing != name;
+}
+
+Handle FakePlatform::createFile(const std::string& path) {
+    calls.push_back("createFile " + path);
+    if (failing == "createFile")
+        return invalidHandle;
+    files.insert(++lastHandle);
+    return lastHandle;
+}
+
+bool FakePlatform::getCommState(Handle file, CommState& state) {
+    if (!call("getCommState", file))
+        return false;
+    state = reportedState;
+    return true;
+}
+
+bool FakePlatform::setCommState(Handle file, const CommState& state) {
+    appliedState = state;
+    return call("setCommState", file);
+}
+
+bool FakePlatform::setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) {
+    return call("setupComm", file, std::to_string(inQueue) + " " + std::to_string(outQueue));
+}
+
+bool FakePlatform::purgeComm(Handle file, std::uint32_t flags) {
+    return call("purgeComm", file, std::to_string(flags));
+}
+
+bool FakePlatform::setCommTimeouts(Handle file, const CommTimeouts& timeouts) {
+    appliedTimeouts = timeouts;
+    return call("setCommTimeouts", file);
+}
+
+bool FakePlatform::readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) {
+    if (!call("readFile", file, std::to_string(size)))
+        return false;
+    done = static_cast<std::uint32_t>(incoming.copy(buffer, size));
+    incoming.erase(0, done);
+    return true;
+}
+
+bool FakePlatform::writeFile(Handle file, const char* buffer, std::uint32_t size,
+                             std::uint32_t& done) {
+    if (!call("writeFile", file, std::to_string(size)))
+        return false;
+    outgoing.append(buffer, size);
+    done = size;
+    return true;
+}
+
+bool FakePlatform::flushFileBuffers(Handle file) {
+    return call("flushFileBuffers", file);
+}
+
+void FakePlatform::closeHandle(Handle file) {
+    calls.push_back("closeHandle");
+    files.erase(file);
+}
+
+} // namespace RS232::test

@@ -4,6 +4,7 @@
 #include "rs232/registryvalue.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,7 +54,27 @@ public:
                    char* data, std::uint32_t& dataSize) override;
     void closeKey(Handle key) override { keys.erase(key); }
 
-    void closeHandle(Handle) override {}
+    // The port: every call is logged with its arguments; the call named failing fails.
+    std::vector<std::string> calls;
+    std::string failing;
+    CommState reportedState{};
+    CommState appliedState{};
+    CommTimeouts appliedTimeouts{};
+    std::string incoming;
+    std::string outgoing;
+    std::size_t openFiles() const { return files.size(); }
+
+    Handle createFile(const std::string& path) override;
+    bool getCommState(Handle file, CommState& state) override;
+    bool setCommState(Handle file, const CommState& state) override;
+    bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) override;
+    bool purgeComm(Handle file, std::uint32_t flags) override;
+    bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) override;
+    bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) override;
+    bool writeFile(Handle file, const char* buffer, std::uint32_t size,
+                   std::uint32_t& done) override;
+    bool flushFileBuffers(Handle file) override;
+    void closeHandle(Handle file) override;
 
 private:
     struct Node {
@@ -63,6 +84,8 @@ private:
     using Values = std::vector<std::pair<std::string, RegistryValue>>;
 
     const FakeDevice* device(Handle deviceSet, const DeviceData& data) const;
+    // Logs the call on an open file; false when the call is to fail.
+    bool call(const std::string& name, Handle file, const std::string& arguments = {});
 
     std::vector<std::pair<Guid, std::vector<FakeDevice>>> classes;
     std::vector<Guid> failingClasses;
@@ -71,6 +94,7 @@ private:
     bool serialCommOpens = true;
     std::map<Handle, std::vector<FakeDevice>> deviceSets;
     std::map<Handle, Values> keys;
+    std::set<Handle> files;
     Handle lastHandle = 100;
     std::uint32_t error = errorSuccess;
 };
