@@ -21,8 +21,11 @@ install_missing() {
 }
 
 work=$(mktemp -d /tmp/vexalo-wine.XXXXXX)
+socat_pid=
+# Wine goes first: it may hold the pseudo-terminals, and their hang-up would reach it.
 cleanup() {
     WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+    [[ -n $socat_pid ]] && kill "$socat_pid" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -57,7 +60,21 @@ run_test() {
     failed=$((failed + $(sed -E 's/.*, ([0-9]+) failed/\1/' <<<"$counts")))
 }
 
+# COM5 and COM6 are the two ends of one pseudo-terminal pair.
+link_port_pair() {
+    socat pty,raw,echo=0,link="$work/pty-a" pty,raw,echo=0,link="$work/pty-b" &
+    socat_pid=$!
+    for _ in $(seq 50); do
+        [[ -e $work/pty-a && -e $work/pty-b ]] && break
+        sleep 0.1
+    done
+    ln -s "$work/pty-a" "$WINEPREFIX/dosdevices/com5"
+    ln -s "$work/pty-b" "$WINEPREFIX/dosdevices/com6"
+}
+
 run_test win_enumerate
+link_port_pair
+run_test win_port
 
 echo "windows: $passed passed, $failed failed"
 ((failed == 0))
