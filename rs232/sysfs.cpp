@@ -1,7 +1,8 @@
 #include "rs232/sysfs.h"
 
+#include "rs232/deviceid.h"
+
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <system_error>
 
@@ -32,18 +33,14 @@ bool isUsbInterface(const fs::path& device) {
     return hasAttribute(device, "bInterfaceNumber");
 }
 
-std::string upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+using deviceid::upperCase;
 
 // PCI attributes are written as 0x8086.
 std::string hexAttribute(const fs::path& device, const char* name) {
     std::string value = attribute(device, name);
     if (value.compare(0, 2, "0x") == 0)
         value.erase(0, 2);
-    return upper(value);
+    return upperCase(value);
 }
 
 // What the link name points to, by its last component; empty when there is no such link.
@@ -60,19 +57,22 @@ std::string madeUpInstance(const fs::path& device) {
 }
 
 // A root hub's serial number is its controller's address, which must not pass for an adapter's.
+// USB\VID_xxxx&PID_xxxx of a USB device.
+std::string usbHardwareIdentifier(const fs::path& device) {
+    return "USB\\VID_" + upperCase(attribute(device, "idVendor")) + "&PID_" +
+           upperCase(attribute(device, "idProduct"));
+}
+
 std::string usbDeviceIdentifier(const fs::path& device) {
     if (device.filename().string().compare(0, 3, "usb") == 0)
         return "USB\\ROOT_HUB\\" + madeUpInstance(device);
     const std::string serial = attribute(device, "serial");
-    return "USB\\VID_" + upper(attribute(device, "idVendor")) + "&PID_" +
-           upper(attribute(device, "idProduct")) + "\\" +
+    return usbHardwareIdentifier(device) + "\\" +
            (serial.empty() ? madeUpInstance(device) : serial);
 }
 
 std::string usbInterfaceIdentifier(const fs::path& interface) {
-    const fs::path device = interface.parent_path();
-    return "USB\\VID_" + upper(attribute(device, "idVendor")) + "&PID_" +
-           upper(attribute(device, "idProduct")) + "&MI_" +
+    return usbHardwareIdentifier(interface.parent_path()) + "&MI_" +
            attribute(interface, "bInterfaceNumber") + "\\" + madeUpInstance(interface);
 }
 
@@ -81,12 +81,12 @@ std::string deviceIdentifier(const fs::path& device) {
         return usbDeviceIdentifier(device);
     if (isUsbInterface(device))
         return usbInterfaceIdentifier(device);
-    const std::string bus = upper(linkTarget(device, "subsystem"));
+    const std::string bus = upperCase(linkTarget(device, "subsystem"));
     if (bus == "PCI")
         return "PCI\\VEN_" + hexAttribute(device, "vendor") + "&DEV_" +
                hexAttribute(device, "device") + "\\" + madeUpInstance(device);
     if (bus == "PNP")
-        return "ACPI\\" + upper(attribute(device, "id")) + "\\" + madeUpInstance(device);
+        return "ACPI\\" + upperCase(attribute(device, "id")) + "\\" + madeUpInstance(device);
     return (bus.empty() ? std::string("ROOT") : bus) + "\\" + madeUpInstance(device);
 }
 

@@ -44,7 +44,6 @@ private slots:
     void closesNewHandleOnFailure_data();
     void closesNewHandleOnFailure();
     void transfersThroughOpenPort();
-    void refusesTransfersWhenClosed();
     void switchesModeByReopening();
     void refusesSecondOpen();
     void closesOnceAndOnDestruction();
@@ -175,16 +174,6 @@ void PortHandleTest::transfersThroughOpenPort() {
     fake->failing = "writeFile";
     QCOMPARE(port.write("x", 1), -22);
     QVERIFY(port.handle != invalidHandle);
-}
-
-void PortHandleTest::refusesTransfersWhenClosed() {
-    Serial port("COM3", "");
-    char buffer[4];
-    const QString notOpen("Serial port is not open: COM3");
-    QCOMPARE(messageOf([&] { port.read(buffer, 4); }), notOpen);
-    QCOMPARE(messageOf([&] { port.write(buffer, 4); }), notOpen);
-    QCOMPARE(messageOf([&] { port.flush(); }), notOpen);
-    QVERIFY(fake->calls.empty());
 }
 
 void PortHandleTest::switchesModeByReopening() {
