@@ -1,3 +1,4 @@
+#include "messageof.h"
 #include "rs232/serial.h"
 
 #include <QtTest>
@@ -49,15 +50,6 @@ public:
     int slave = -1;
     std::string path;
 };
-
-QString messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::runtime_error& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return QString();
-}
 
 // Reads count bytes in non-blocking mode, giving the pseudo-terminal a second to pass them on.
 std::string readSoon(Serial& port, std::size_t count) {

@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "messageof.h"
 #include "rs232/serial.h"
 
 #include <QtTest>
@@ -14,15 +15,6 @@ QStringList callsOf(const FakePlatform& fake) {
     for (const std::string& call : fake.calls)
         calls << QString::fromStdString(call);
     return calls;
-}
-
-QString messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::runtime_error& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return QString();
 }
 
 const QStringList openingCalls{"createFile \\\\.\\COM3", "getCommState", "setCommState",
