@@ -1,0 +1,97 @@
+#include "tests/utf/units.h"
+#include "utf/utf.h"
+
+#include <QtTest>
+
+namespace {
+
+const QVector<uint> throws{0xDEAD0000};
+const QByteArray throws_bytes("<throws>");
+
+QVector<uint> strict_s2ws(const QByteArray& input) {
+    try {
+        return units(utf::s2ws_utf(bytes(input)));
+    } catch (const utf::invalid_encoding_exception&) {
+        return throws;
+    }
+}
+
+QByteArray strict_ws2s(const QVector<uint>& input) {
+    try {
+        return bytes(utf::ws2s_utf(wide(input)));
+    } catch (const utf::invalid_encoding_exception&) {
+        return throws_bytes;
+    }
+}
+
+} // namespace
+
+class TestStringConversion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void utf8_to_utf16_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QVector<uint>>("strict");
+        QTest::addColumn<QVector<uint>>("safe");
+        QTest::newRow("empty") << QByteArray() << QVector<uint>{} << QVector<uint>{};
+        const QVector<uint> mixed{0x61, 0xE9, 0x20AC, 0xD83D, 0xDE00, 0};
+        QTest::newRow("mixed") << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\0", 11) << mixed
+                               << mixed;
+        QTest::newRow("truncated") << QByteArray("\xC3") << throws << QVector<uint>{0xFFFD};
+        QTest::newRow("failed continuation taken")
+            << QByteArray("\xC3\x28") << throws << QVector<uint>{0xFFFD};
+        QTest::newRow("lone continuation")
+            << QByteArray("\x41\x80\x42") << throws << QVector<uint>{0x41, 0xFFFD, 0x42};
+        QTest::newRow("U+FFFD") << QByteArray("\xEF\xBF\xBD") << throws << QVector<uint>{0xFFFD};
+        QTest::newRow("overlong U+FFFD")
+            << QByteArray("\xF0\x8F\xBF\xBD") << throws << QVector<uint>{0xFFFD};
+        QTest::newRow("overlong NUL")
+            << QByteArray("\xC0\x80", 2) << QVector<uint>{0} << QVector<uint>{0};
+        QTest::newRow("surrogate value")
+            << QByteArray("\xED\xA0\x80") << QVector<uint>{0xDBF6, 0xDC00}
+            << QVector<uint>{0xDBF6, 0xDC00};
+        QTest::newRow("beyond U+10FFFF")
+            << QByteArray("\xF4\x90\x80\x80") << QVector<uint>{0xD800, 0xDC00}
+            << QVector<uint>{0xD800, 0xDC00};
+    }
+
+    void utf8_to_utf16() {
+        QFETCH(QByteArray, input);
+        QFETCH(QVector<uint>, strict);
+        QFETCH(QVector<uint>, safe);
+        QCOMPARE(strict_s2ws(input), strict);
+        QCOMPARE(units(utf::s2ws_utf_safe(bytes(input))), safe);
+    }
+
+    void utf16_to_utf8_data() {
+        QTest::addColumn<QVector<uint>>("input");
+        QTest::addColumn<QByteArray>("strict");
+        QTest::addColumn<QByteArray>("safe");
+        QTest::newRow("empty") << QVector<uint>{} << QByteArray() << QByteArray();
+        const QByteArray mixed("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\0", 11);
+        QTest::newRow("mixed") << QVector<uint>{0x61, 0xE9, 0x20AC, 0xD83D, 0xDE00, 0} << mixed
+                               << mixed;
+        QTest::newRow("high at end")
+            << QVector<uint>{0x41, 0xD800} << throws_bytes << QByteArray("A\xEF\xBF\xBD");
+        QTest::newRow("lone low") << QVector<uint>{0xDC00} << throws_bytes
+                                  << QByteArray("\xEF\xBF\xBD");
+        QTest::newRow("second unit taken")
+            << QVector<uint>{0xD800, 0x41} << throws_bytes << QByteArray("\xEF\xBF\xBD");
+        QTest::newRow("low before pair") << QVector<uint>{0xDC00, 0xD800, 0xDC00} << throws_bytes
+                                         << QByteArray("\xEF\xBF\xBD\xF0\x90\x80\x80");
+        QTest::newRow("U+FFFD") << QVector<uint>{0xFFFD} << throws_bytes
+                                << QByteArray("\xEF\xBF\xBD");
+    }
+
+    void utf16_to_utf8() {
+        QFETCH(QVector<uint>, input);
+        QFETCH(QByteArray, strict);
+        QFETCH(QByteArray, safe);
+        QCOMPARE(strict_ws2s(input), strict);
+        QCOMPARE(bytes(utf::ws2s_utf_safe(wide(input))), safe);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStringConversion)
+#include "tst_string_conversion.moc"

@@ -1,0 +1,146 @@
+#include "utf/string_conversion.h"
+
+#include "utf/encoding_rules.h"
+#include "utf/invalid_encoding_exception.h"
+#include "utf/wide_unit.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+// The conversions apply the same rules as Codepoint::input and output, with the same results and
+// exceptions, but read and write the strings directly instead of through a std::function and a
+// stream per unit.
+
+namespace utf {
+namespace {
+
+enum class Mode { strict, safe };
+
+// Input is converted in chunks, and the output is resized one chunk at a time, so that the
+// zero-filling done by resize() touches memory just before it is overwritten, while in cache.
+constexpr std::size_t chunk_length = 16 * 1024;
+// A sequence starting inside a chunk may run this many input units past its end.
+constexpr std::size_t chunk_overrun = 3;
+
+std::uint32_t unit_value(unsigned char byte) {
+    return byte;
+}
+std::uint32_t unit_value(wchar_t unit) {
+    return wide_unit_value(unit);
+}
+
+template <class In> struct Reader {
+    const In* next;
+    const In* end;
+
+    bool operator()(std::uint32_t& unit) {
+        if (next == end)
+            return false;
+        unit = unit_value(*next++);
+        return true;
+    }
+};
+
+template <class Out> struct Writer {
+    Out* next;
+
+    void operator()(std::uint32_t unit) { *next++ = static_cast<Out>(unit); }
+};
+
+// Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded U+FFFD as well,
+// since the strict decoders return that value for failures too.
+template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
+    if (decoded == rules::malformed) {
+        if (mode == Mode::strict)
+            throw invalid_encoding_exception();
+        return rules::replacement;
+    }
+    if (mode == Mode::strict && decoded == rules::replacement)
+        throw invalid_encoding_exception();
+    return decoded;
+}
+
+// ASCII is the same unit on both sides; runs of it are copied a block at a time.
+template <class In, class Out> void copy_ascii(Reader<In>& in, Writer<Out>& out) {
+    constexpr std::ptrdiff_t block = 8;
+    while (in.end - in.next >= block) {
+        std::uint32_t bits = 0;
+        for (std::ptrdiff_t i = 0; i < block; ++i)
+            bits |= unit_value(in.next[i]);
+        if (bits >= 0x80)
+            break;
+        for (std::ptrdiff_t i = 0; i < block; ++i)
+            out.next[i] = static_cast<Out>(unit_value(in.next[i]));
+        in.next += block;
+        out.next += block;
+    }
+    while (in.next != in.end && unit_value(*in.next) < 0x80)
+        out(unit_value(*in.next++));
+}
+
+template <Mode mode> void convert_sequence(Reader<unsigned char>& in, Writer<wchar_t>& out) {
+    rules::encode_utf16(accepted<mode>(rules::decode_utf8(in)), out);
+}
+
+template <Mode mode> void convert_sequence(Reader<wchar_t>& in, Writer<char>& out) {
+    rules::encode_utf8(accepted<mode>(rules::decode_utf16(in)), out);
+}
+
+// growth: the most output units one input unit can yield.
+template <Mode mode, class OutString, class In>
+OutString convert(const In* begin, const In* end, std::size_t growth) {
+    using Out = typename OutString::value_type;
+    OutString result;
+    result.reserve((static_cast<std::size_t>(end - begin) + chunk_overrun) * growth);
+    Reader<In> in{begin, end};
+    std::size_t length = 0;
+    while (in.next != end) {
+        const auto chunk =
+            std::min<std::size_t>(chunk_length, static_cast<std::size_t>(end - in.next));
+        const In* chunk_end = in.next + chunk;
+        result.resize(length + (chunk + chunk_overrun) * growth);
+        Writer<Out> out{&result[length]};
+        while (in.next < chunk_end) {
+            Reader<In> chunk{in.next, chunk_end};
+            copy_ascii(chunk, out);
+            in.next = chunk.next;
+            if (in.next < chunk_end)
+                convert_sequence<mode>(in, out);
+        }
+        length = static_cast<std::size_t>(out.next - result.data());
+    }
+    result.resize(length);
+    return result;
+}
+
+template <Mode mode> std::wstring utf8_to_utf16(const std::string& text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    // Every byte yields at most one unit.
+    return convert<mode, std::wstring>(bytes, bytes + text.size(), 1);
+}
+
+template <Mode mode> std::string utf16_to_utf8(const std::wstring& text) {
+    // A unit yields at most three bytes, a surrogate pair four.
+    return convert<mode, std::string>(text.data(), text.data() + text.size(), 3);
+}
+
+} // namespace
+
+std::wstring s2ws_utf(const std::string& text) {
+    return utf8_to_utf16<Mode::strict>(text);
+}
+
+std::wstring s2ws_utf_safe(const std::string& text) {
+    return utf8_to_utf16<Mode::safe>(text);
+}
+
+std::string ws2s_utf(const std::wstring& text) {
+    return utf16_to_utf8<Mode::strict>(text);
+}
+
+std::string ws2s_utf_safe(const std::wstring& text) {
+    return utf16_to_utf8<Mode::safe>(text);
+}
+
+} // namespace utf
