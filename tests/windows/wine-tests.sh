@@ -72,7 +72,22 @@ link_port_pair() {
     ln -s "$work/pty-b" "$WINEPREFIX/dosdevices/com6"
 }
 
+# The technician's tool, built for Windows, must show the same port.
+check_ports_tool() {
+    local output
+    echo "== vexalo-ports"
+    output=$(timeout 60 wine "$work/build/rs232/ports/vexalo-ports.exe" 2>&1 | tr -d '\r') || true
+    echo "$output"
+    if grep -qE '^COM1 +\\\\\.\\COM1 ' <<<"$output"; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL: vexalo-ports does not list COM1"
+        failed=$((failed + 1))
+    fi
+}
+
 run_test win_enumerate
+check_ports_tool
 link_port_pair
 run_test win_port
 
