@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tessarund, builds it and then either starts the editor or runs
+# the whole test suite:
+#   ./dev.sh run [editor options]   e.g. ./dev.sh run -l de
+#   ./dev.sh test
+set -euo pipefail
+
+cd "$(dirname "$0")"
+source_dir=$(pwd)
+build_dir=${VEXALO_BUILD_DIR:-$source_dir/build}
+
+packages=(
+    cmake g++ make pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools
+    clang libclang-rt-14-dev
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build_dir" -j "$(nproc)"
+}
+
+command=${1:-}
+[ $# -gt 0 ] && shift
+case "$command" in
+run)
+    install_missing_packages
+    build
+    # The editor looks for its translation files in the working directory.
+    cd "$build_dir"
+    exec ./vexalo "$@"
+    ;;
+test)
+    install_missing_packages
+    build
+    cd "$build_dir"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run [editor options] | $0 test" >&2
+    exit 2
+    ;;
+esac

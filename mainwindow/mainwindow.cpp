@@ -1,0 +1,51 @@
+#include "mainwindow/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui_MainWindow), currentItem(nullptr), clipboardItem(nullptr),
+      clipboardIsCut(false), modified(false) {
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
+    connectActions();
+    updateMenus();
+}
+
+MainWindow::~MainWindow() {
+    delete ui;
+}
+
+void MainWindow::connectActions() {
+    connect(ui->action_aboutQt, &QAction::triggered, this, &MainWindow::aboutQt);
+    connect(ui->action_aboutThis, &QAction::triggered, this, &MainWindow::aboutThis);
+    connect(ui->actionAdd_Port, &QAction::triggered, this, &MainWindow::addPort);
+    connect(ui->actionDelete_Port, &QAction::triggered, this, &MainWindow::delPort);
+    connect(ui->actionEdit_Port, &QAction::triggered, this, &MainWindow::editPort);
+    connect(ui->actionAdd_Device, &QAction::triggered, this, &MainWindow::addDevice);
+    connect(ui->actionDelete_Device, &QAction::triggered, this, &MainWindow::delDevice);
+    connect(ui->actionEdit_Device, &QAction::triggered, this, &MainWindow::editDevice);
+    connect(ui->actionNetwork_create, &QAction::triggered, this, &MainWindow::newNetwork);
+    connect(ui->actionNetwork_delete, &QAction::triggered, this, &MainWindow::delNetwork);
+    connect(ui->action_Export, &QAction::triggered, this, &MainWindow::expNetwork);
+    connect(ui->action_Import, &QAction::triggered, this, &MainWindow::impNetwork);
+    connect(ui->action_Cut, &QAction::triggered, this, &MainWindow::on_cutButton_pressed);
+    connect(ui->actionCopy, &QAction::triggered, this, &MainWindow::on_copyButton_pressed);
+    connect(ui->action_Paste, &QAction::triggered, this, &MainWindow::on_pasteButton_pressed);
+}
+
+void MainWindow::aboutQt() {
+    QApplication::aboutQt();
+}
+
+void MainWindow::on_treeWidget_itemSelectionChanged() {
+    updateMenus();
+}
+
+void MainWindow::on_cancelButton_pressed() {
+    close();
+}
+
+// Apply has no effect: the network is written by OK and on closing.
+void MainWindow::on_applyButton_pressed() {}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/networkportitem.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+class NetworkDeviceItem;
+class NetworkItem;
+class QTreeWidgetItem;
+class Ui_MainWindow;
+
+// The editor's only top-level window: the network tree, its commands and the window-wide state
+// the commands share (selection, internal clipboard, unsaved changes).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Where the network configuration lives.
+    std::string getDataFileName() const;
+    std::string getQuarnTCUDataFileName() const;
+
+    // Recomputes the selected item and which commands are enabled.
+    void updateMenus();
+
+    // Core operations on single rows; the add operations throw std::runtime_error (UTF-8 text)
+    // when a name or an ID breaks the network's identity rules.
+    NetworkPortItem* findNetworkPort(const QString& name) const;
+    NetworkPortItem* addNetworkPort(const QString& name, NetworkPortItem::port_type_t type,
+                                    int masterId);
+    NetworkDeviceItem* addNetworkDevice(NetworkPortItem* port, int submasterId);
+    void deleteItem(QTreeWidgetItem* item);
+    void clearNetwork();
+
+    NetworkItem* selectedItem() const { return currentItem; }
+    NetworkItem* clipboardContent() const { return clipboardItem; }
+    bool isModified() const { return modified; }
+
+private slots:
+    void aboutThis();
+    void aboutQt();
+    void addPort();
+    void delPort();
+    void editPort();
+    void addDevice();
+    void delDevice();
+    void editDevice();
+    void newNetwork();
+    void delNetwork();
+    void expNetwork();
+    void impNetwork();
+    void on_addButton_pressed();
+    void on_deleteButton_pressed();
+    void on_editButton_pressed();
+    void on_cancelButton_pressed();
+    void on_applyButton_pressed();
+    void on_okButton_pressed();
+    void on_treeWidget_itemSelectionChanged();
+    void on_cutButton_pressed();
+    void on_copyButton_pressed();
+    void on_pasteButton_pressed();
+
+private:
+    void connectActions();
+    void sortPorts();
+    void enableCommands(bool networkPresent);
+    void enableItemCommands(const NetworkItem* item);
+
+    Ui_MainWindow* ui;
+    NetworkItem* currentItem;
+    NetworkItem* clipboardItem;
+    bool clipboardIsCut;
+    bool modified;
+};

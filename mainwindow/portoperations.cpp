@@ -1,0 +1,87 @@
+#include "mainwindow/mainwindow.h"
+
+#include "model/networkdeviceitem.h"
+#include "ui_mainwindow.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::runtime_error ruleViolation(const QString& message) {
+    return std::runtime_error(message.toUtf8().toStdString());
+}
+
+bool validId(int id) {
+    return id >= 1 && id <= 255;
+}
+
+} // namespace
+
+NetworkPortItem* MainWindow::findNetworkPort(const QString& name) const {
+    const QString wanted = name.toLower();
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = ui->treeWidget->topLevelItem(i);
+        if (row->text(0).toLower() == wanted) {
+            return static_cast<NetworkPortItem*>(row);
+        }
+    }
+    return nullptr;
+}
+
+NetworkPortItem* MainWindow::addNetworkPort(const QString& name, NetworkPortItem::port_type_t type,
+                                            int masterId) {
+    if (findNetworkPort(name) != nullptr) {
+        throw ruleViolation(tr("Port \"%1\" is already defined").arg(name));
+    }
+    if (type == NetworkPortItem::lrr && !validId(masterId)) {
+        throw ruleViolation(tr("Master ID %1 is invalid [1..255]").arg(masterId));
+    }
+    auto* port = new NetworkPortItem(name, false);
+    port->set_port_type(type);
+    if (type == NetworkPortItem::lrr) {
+        port->set_master_id(masterId);
+    }
+    ui->treeWidget->addTopLevelItem(port);
+    sortPorts();
+    ui->treeWidget->resizeColumnToContents(0);
+    modified = true;
+    return port;
+}
+
+NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int submasterId) {
+    if (!validId(submasterId)) {
+        throw ruleViolation(tr("Submaster ID %1 is invalid [1..255]").arg(submasterId));
+    }
+    for (int i = 0; i < port->childCount(); ++i) {
+        const auto* device = static_cast<const NetworkDeviceItem*>(port->child(i));
+        if (device->submaster_id == submasterId) {
+            throw ruleViolation(tr("Submaster ID %1 is already in use").arg(submasterId));
+        }
+    }
+    const QString name = QStringLiteral("%1.%2").arg(QStringLiteral("TCU ")).arg(submasterId);
+    auto* device = new NetworkDeviceItem(name, port);
+    device->set_submaster_id(submasterId);
+    ui->treeWidget->resizeColumnToContents(0);
+    modified = true;
+    return device;
+}
+
+void MainWindow::deleteItem(QTreeWidgetItem* item) {
+    delete item;
+    currentItem = nullptr;
+    clipboardItem = nullptr;
+    updateMenus();
+}
+
+void MainWindow::clearNetwork() {
+    while (ui->treeWidget->topLevelItemCount() > 0) {
+        deleteItem(ui->treeWidget->topLevelItem(0));
+    }
+    currentItem = nullptr;
+    updateMenus();
+}
+
+void MainWindow::sortPorts() {
+    ui->treeWidget->setSortingEnabled(true);
+    ui->treeWidget->sortItems(0, Qt::AscendingOrder);
+}

@@ -1,0 +1,130 @@
+#include "model/networkportitem.h"
+
+#include "model/networkdeviceitem.h"
+
+#include <QIcon>
+#include <QObject>
+
+NetworkPortItem::NetworkPortItem(const QString& name, bool detected)
+    : NetworkItem(name, nullptr, port_item), detected(detected) {
+    update_row();
+}
+
+QString NetworkPortItem::to_string() const {
+    return name;
+}
+
+void NetworkPortItem::update_row() {
+    setText(0, name);
+    if (detected) {
+        setIcon(0, QIcon(QStringLiteral(":/res/usb.ico")));
+    } else if (name == QLatin1String("auto")) {
+        setIcon(0, QIcon(QStringLiteral(":/res/find.ico")));
+    } else {
+        setIcon(0, QIcon(QStringLiteral(":/res/ignore.ico")));
+    }
+
+    switch (port_type) {
+    case ignored:
+        setText(1, QObject::tr("Not used"));
+        setIcon(1, QIcon(QStringLiteral(":/res/ignore.ico")));
+        break;
+    case direct:
+        setText(1, QObject::tr("Direct TCU"));
+        setIcon(1, QIcon(QStringLiteral(":/res/network-wired-3.ico")));
+        break;
+    case lrr:
+        setText(1, QObject::tr("LRR ID: %1, retries: %2, delay: %3")
+                       .arg(master_id)
+                       .arg(retries)
+                       .arg(delay));
+        setIcon(1, QIcon(QStringLiteral(":/res/network-wireless.ico")));
+        break;
+    }
+}
+
+bool NetworkPortItem::can_add() const {
+    return port_type == lrr;
+}
+
+bool NetworkPortItem::can_copy_from(const NetworkItem* other) const {
+    if (other == nullptr || other == this || port_type == ignored) {
+        return false;
+    }
+    if (other->type() == port_item) {
+        return true;
+    }
+    if (port_type != lrr) {
+        return false;
+    }
+    const auto* device = static_cast<const NetworkDeviceItem*>(other);
+    return !hasDeviceWithSubmasterId(device->submaster_id);
+}
+
+void NetworkPortItem::copy_from(const NetworkItem* other) {
+    if (!can_copy_from(other)) {
+        return;
+    }
+    if (other->type() == port_item) {
+        copyPort(*static_cast<const NetworkPortItem*>(other));
+    } else {
+        addCopyOfDevice(*other);
+    }
+}
+
+void NetworkPortItem::set_port_type(port_type_t type) {
+    port_type = type;
+    update_row();
+}
+
+void NetworkPortItem::set_master_id(int id) {
+    master_id = id;
+    update_row();
+}
+
+void NetworkPortItem::set_retries(int count) {
+    retries = count;
+    update_row();
+}
+
+void NetworkPortItem::set_delay(int value) {
+    delay = value;
+    update_row();
+}
+
+bool NetworkPortItem::hasDeviceWithSubmasterId(int submasterId) const {
+    for (int i = 0; i < childCount(); ++i) {
+        const QTreeWidgetItem* row = child(i);
+        if (row->type() == device_item &&
+            static_cast<const NetworkDeviceItem*>(row)->submaster_id == submasterId) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void NetworkPortItem::deleteDevices() {
+    while (childCount() > 0) {
+        delete child(0);
+    }
+}
+
+void NetworkPortItem::copyPort(const NetworkPortItem& source) {
+    port_type = source.port_type;
+    master_id = source.master_id;
+    retries = source.retries;
+    delay = source.delay;
+    deleteDevices();
+    for (int i = 0; i < source.childCount(); ++i) {
+        addCopyOfDevice(*static_cast<const NetworkItem*>(source.child(i)));
+    }
+    update_row();
+}
+
+void NetworkPortItem::addCopyOfDevice(const NetworkItem& source) {
+    const auto& sourceDevice = static_cast<const NetworkDeviceItem&>(source);
+    auto* device = new NetworkDeviceItem(sourceDevice.name, this);
+    device->set_submaster_id(sourceDevice.submaster_id);
+    device->copy_from(&sourceDevice);
+    device->update_row();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/networkitem.h"
+
+// A serial port of the computer: a top-level row of the tree.
+class NetworkPortItem : public NetworkItem {
+public:
+    enum port_type_t { ignored = 0, direct = 1, lrr = 2 };
+
+    NetworkPortItem(const QString& name, bool detected);
+
+    QString to_string() const override;
+    void update_row() override;
+    bool can_add() const override;
+    bool can_copy_from(const NetworkItem* other) const override;
+    void copy_from(const NetworkItem* other) override;
+
+    void set_port_type(port_type_t type);
+    void set_master_id(int id);
+    void set_retries(int count);
+    void set_delay(int value);
+
+    // Found among the machine's serial ports; chooses the row icon only.
+    bool detected;
+    port_type_t port_type = ignored;
+    int master_id = 0;
+    int retries = 5;
+    int delay = 5000;
+
+private:
+    bool hasDeviceWithSubmasterId(int submasterId) const;
+    void deleteDevices();
+    void copyPort(const NetworkPortItem& source);
+    void addCopyOfDevice(const NetworkItem& source);
+};

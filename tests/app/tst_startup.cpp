@@ -1,0 +1,196 @@
+#include "app/commandline.h"
+#include "app/getopt.h"
+#include "app/translations.h"
+#include "app/usage.h"
+
+#include <QProcess>
+#include <QTranslator>
+#include <QtTest>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+const QString usageText =
+    QStringLiteral("Usage: vexalo\n"
+                   "\t-l <Language> ............ Set display language\n"
+                   "\t-h ....................... Print help (this message)\n");
+
+// Captures what a piece of code writes to standard output and standard error.
+class CapturedStreams {
+public:
+    CapturedStreams()
+        : savedOut(std::cout.rdbuf(out.rdbuf())), savedErr(std::cerr.rdbuf(err.rdbuf())) {}
+    ~CapturedStreams() {
+        std::cout.rdbuf(savedOut);
+        std::cerr.rdbuf(savedErr);
+        std::cerr.clear();
+    }
+    QString stdOut() const { return QString::fromStdString(out.str()); }
+    QString stdErr() const { return QString::fromStdString(err.str()); }
+
+private:
+    std::ostringstream out;
+    std::ostringstream err;
+    std::streambuf* savedOut;
+    std::streambuf* savedErr;
+};
+
+CommandLine parse(const QStringList& args) {
+    std::vector<std::string> storage{"vexalo"};
+    for (const QString& arg : args) {
+        storage.push_back(arg.toStdString());
+    }
+    std::vector<char*> argv;
+    for (std::string& s : storage) {
+        argv.push_back(s.data());
+    }
+    argv.push_back(nullptr);
+    cmdline::optind = 1;
+    cmdline::optreset = 1;
+    return parseCommandLine(static_cast<int>(storage.size()), argv.data());
+}
+
+// Collects the debug log while it exists.
+class CapturedLog {
+public:
+    CapturedLog() { previous = qInstallMessageHandler(&CapturedLog::handler); }
+    ~CapturedLog() { qInstallMessageHandler(previous); }
+    static QStringList& lines() {
+        static QStringList all;
+        return all;
+    }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext&, const QString& message) {
+        lines() << message;
+    }
+    QtMessageHandler previous;
+};
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void usageWithoutProgramPathFailsTheStream();
+    void helpExitsBeforeAnythingIsCreated();
+    void languageSelectsTranslationFile_data();
+    void languageSelectsTranslationFile();
+};
+
+void StartupTest::commandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<int>("usageCount");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("no options") << QStringList{} << "" << false << 0 << "";
+    QTest::newRow("help after a language")
+        << QStringList{"-l", "de", "-h"} << "de" << true << 1 << "";
+    QTest::newRow("attached language") << QStringList{"-lde"} << "de" << false << 0 << "";
+    QTest::newRow("detached language") << QStringList{"-l", "de"} << "de" << false << 0 << "";
+    QTest::newRow("two unknown options print the usage once")
+        << QStringList{"-x", "-y"} << "" << false << 1
+        << "illegal option -- x\nillegal option -- y\n";
+    QTest::newRow("unknown option, then help prints the usage again")
+        << QStringList{"-x", "-h"} << "" << true << 2 << "illegal option -- x\n";
+    QTest::newRow("ignored option") << QStringList{"-c", "whatever"} << "" << false << 1 << "";
+    QTest::newRow("missing language")
+        << QStringList{"-l"} << "" << false << 1 << "option requires an argument -- l\n";
+    QTest::newRow("long option ends processing silently")
+        << QStringList{"--help", "-h"} << "" << false << 0 << "";
+    QTest::newRow("help after a file name is never seen")
+        << QStringList{"config.net", "-h"} << "" << false << 0 << "";
+    QTest::newRow("empty language") << QStringList{"-l", ""} << "" << false << 0 << "";
+}
+
+void StartupTest::commandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, language);
+    QFETCH(bool, help);
+    QFETCH(int, usageCount);
+    QFETCH(QString, output);
+
+    CapturedStreams streams;
+    const CommandLine result = parse(args);
+
+    QCOMPARE(QString::fromStdString(result.language), language);
+    QCOMPARE(result.helpRequested, help);
+    QCOMPARE(streams.stdErr(), usageText.repeated(usageCount));
+    QCOMPARE(streams.stdOut(), output);
+}
+
+void StartupTest::usageWithoutProgramPathFailsTheStream() {
+    CapturedStreams streams;
+    help(nullptr);
+    QVERIFY(std::cerr.fail());
+    std::cerr << "not written";
+    QCOMPARE(streams.stdErr(), QStringLiteral("Usage: "));
+}
+
+void StartupTest::helpExitsBeforeAnythingIsCreated() {
+    QProcess program;
+    program.setProgram(QStringLiteral(VEXALO_EXECUTABLE));
+    program.setArguments({"-l", "de", "-h"});
+    program.start();
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString());
+    QString expected = usageText;
+    expected.replace(QStringLiteral("vexalo\n"), QStringLiteral(VEXALO_EXECUTABLE "\n"));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), expected);
+}
+
+void StartupTest::languageSelectsTranslationFile_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("expectedLog");
+
+    QTest::newRow("German") << "de" << QStringLiteral("Nicht verwendet")
+                            << QStringLiteral("Start using language de");
+    QTest::newRow("German with country") << "de_DE" << QStringLiteral("Nicht verwendet")
+                                         << QStringLiteral("Start using language de_DE");
+    QTest::newRow("none means English")
+        << "" << QStringLiteral("Not used") << QStringLiteral("Start using language en");
+    QTest::newRow("unknown language")
+        << "fr" << QStringLiteral("Not used")
+        << QStringLiteral("Application translation file for language \" fr \" not found!");
+    QTest::newRow("keys are case-sensitive")
+        << "DE" << QStringLiteral("Not used")
+        << QStringLiteral("Application translation file for language \" DE \" not found!");
+}
+
+void StartupTest::languageSelectsTranslationFile() {
+    QFETCH(QString, language);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, expectedLog);
+
+    // The translation files are looked up in the working directory, where the build puts them.
+    const QString savedDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QStringLiteral(VEXALO_BINARY_DIR)));
+    QTranslator appTranslator;
+    QTranslator toolkitTranslator;
+    CapturedLog::lines().clear();
+    {
+        CapturedLog log;
+        installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
+                           toolkitTranslator);
+    }
+    QDir::setCurrent(savedDirectory);
+
+    QCOMPARE(QCoreApplication::translate("QObject", "Not used"), expectedText);
+    QVERIFY2(CapturedLog::lines().contains(expectedLog),
+             qPrintable(CapturedLog::lines().join(QLatin1Char('|'))));
+    QCoreApplication::removeTranslator(&appTranslator);
+    QCoreApplication::removeTranslator(&toolkitTranslator);
+}
+
+QTEST_GUILESS_MAIN(StartupTest)
+#include "tst_startup.moc"
