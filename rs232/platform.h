@@ -38,7 +38,6 @@ constexpr std::uint32_t crNoSuchDevNode = 13;
 constexpr std::uint32_t crBufferSmall = 26;
 constexpr std::uint32_t regSz = 1;
 constexpr std::uint32_t regExpandSz = 2;
-constexpr std::uint32_t regBinary = 3;
 constexpr std::uint32_t regDword = 4;
 constexpr std::uint32_t regMultiSz = 7;
 constexpr std::uint32_t spdrpDeviceDesc = 0;

@@ -56,13 +56,13 @@ std::string madeUpInstance(const fs::path& device) {
     return "0&" + device.filename().string();
 }
 
-// A root hub's serial number is its controller's address, which must not pass for an adapter's.
 // USB\VID_xxxx&PID_xxxx of a USB device.
 std::string usbHardwareIdentifier(const fs::path& device) {
     return "USB\\VID_" + upperCase(attribute(device, "idVendor")) + "&PID_" +
            upperCase(attribute(device, "idProduct"));
 }
 
+// A root hub's serial number is its controller's address, which must not pass for an adapter's.
 std::string usbDeviceIdentifier(const fs::path& device) {
     if (device.filename().string().compare(0, 3, "usb") == 0)
         return "USB\\ROOT_HUB\\" + madeUpInstance(device);

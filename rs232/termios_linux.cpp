@@ -9,8 +9,6 @@ namespace {
 // DCB bit fields that have a termios counterpart.
 constexpr std::uint32_t fBinary = 1u << 0;
 constexpr std::uint32_t fOutxCtsFlow = 1u << 2;
-constexpr std::uint32_t fOutX = 1u << 8;
-constexpr std::uint32_t fInX = 1u << 9;
 constexpr std::uint32_t rtsControlHandshake = 2u << 12;
 constexpr std::uint32_t rtsControlMask = 3u << 12;
 
@@ -75,24 +73,11 @@ std::uint32_t flowFlagsOf(const termios& settings) {
     std::uint32_t flags = fBinary;
     if (settings.c_cflag & CRTSCTS)
         flags |= fOutxCtsFlow | rtsControlHandshake;
-    if (settings.c_iflag & IXON)
-        flags |= fOutX;
-    if (settings.c_iflag & IXOFF)
-        flags |= fInX;
     return flags;
 }
 
-void applyFlowControl(const CommState& state, termios& settings) {
-    if ((state.flags & fOutxCtsFlow) || (state.flags & rtsControlMask) == rtsControlHandshake)
-        settings.c_cflag |= CRTSCTS;
-    if (state.flags & fOutX)
-        settings.c_iflag |= IXON;
-    if (state.flags & fInX)
-        settings.c_iflag |= IXOFF;
-    if (state.xonChar)
-        settings.c_cc[VSTART] = static_cast<cc_t>(state.xonChar);
-    if (state.xoffChar)
-        settings.c_cc[VSTOP] = static_cast<cc_t>(state.xoffChar);
+bool hardwareFlowControl(const CommState& state) {
+    return (state.flags & fOutxCtsFlow) || (state.flags & rtsControlMask) == rtsControlHandshake;
 }
 
 } // namespace
@@ -107,8 +92,6 @@ CommState commStateOf(const termios& settings) {
     state.parity = parityOf(settings.c_cflag);
     state.stopBits = (settings.c_cflag & CSTOPB) ? twoStopBits : oneStopBit;
     state.flags = flowFlagsOf(settings);
-    state.xonChar = static_cast<char>(settings.c_cc[VSTART]);
-    state.xoffChar = static_cast<char>(settings.c_cc[VSTOP]);
     return state;
 }
 
@@ -127,7 +110,8 @@ bool applyCommState(const CommState& state, termios& settings) {
     if (parity)
         settings.c_iflag |= INPCK;
     settings.c_iflag &= ~(IXON | IXOFF);
-    applyFlowControl(state, settings);
+    if (hardwareFlowControl(state))
+        settings.c_cflag |= CRTSCTS;
     // The descriptor does not block; with VMIN 1 a read without data fails with EAGAIN instead of
     // returning 0, which is left to mean the end of the line.
     settings.c_cc[VMIN] = 1;

@@ -7,8 +7,9 @@
 // A device control block in a terminal's settings, and back.
 namespace RS232::termiosmap {
 
-// The block as far as termios holds it: speed, character size, parity, stop bits, hardware and
-// software flow control and the flow control characters.
+// The block as far as termios holds it: speed, character size, parity, stop bits and hardware
+// flow control. Software flow control is left out: every tty starts with IXON as a terminal
+// default, which on a binary line would swallow XON and XOFF bytes and stall the output.
 CommState commStateOf(const termios& settings);
 
 // Puts the block into settings of a raw, binary line; false when termios cannot express it (a

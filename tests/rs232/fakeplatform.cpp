@@ -94,7 +94,7 @@ std::uint32_t FakePlatform::getParent(DevNode& parent, DevNode node) {
 
 long FakePlatform::openLocalMachineKey(const char* path, Handle& key) {
     serialCommOpened = true;
-    if (!serialCommOpens || std::strcmp(path, "HARDWARE\\DEVICEMAP\\SERIALCOMM") != 0)
+    if (std::strcmp(path, "HARDWARE\\DEVICEMAP\\SERIALCOMM") != 0)
         return errorFileNotFound;
     keys[++lastHandle] = serialComm;
     key = lastHandle;

@@ -27,7 +27,6 @@ public:
     void failDeviceSet(const Guid& guid);
     void addNode(DevNode node, std::string instanceIdentifier, DevNode parent = 0);
     void addSerialComm(std::string valueName, RegistryValue data);
-    void failSerialComm() { serialCommOpens = false; }
 
     // What enumeration asked for, in order, and what it left open.
     std::vector<std::pair<Guid, std::uint32_t>> requestedSets;
@@ -91,7 +90,6 @@ private:
     std::vector<Guid> failingClasses;
     std::map<DevNode, Node> nodes;
     Values serialComm;
-    bool serialCommOpens = true;
     std::map<Handle, std::vector<FakeDevice>> deviceSets;
     std::map<Handle, Values> keys;
     std::set<Handle> files;
