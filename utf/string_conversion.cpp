@@ -7,20 +7,23 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
-// The conversions apply the same rules as Codepoint::input and output, with the same results and
-// exceptions, but read and write the strings directly instead of through a std::function and a
-// stream per unit.
+// The conversions apply the same rules as Codepoint::input and output, with the
+// same results and exceptions, but read and write the strings directly instead
+// of through a std::function and a stream per unit.
 
 namespace utf {
 namespace {
 
 enum class Mode { strict, safe };
 
-// Input is converted in chunks, and the output is resized one chunk at a time, so that the
-// zero-filling done by resize() touches memory just before it is overwritten, while in cache.
+// Input is converted in chunks, and the output is resized one chunk at a time,
+// so that the zero-filling done by resize() touches memory just before it is
+// overwritten, while in cache.
 constexpr std::size_t chunk_length = 16 * 1024;
-// A sequence starting inside a chunk may run this many input units past its end.
+// A sequence starting inside a chunk may run this many input units past its
+// end.
 constexpr std::size_t chunk_overrun = 3;
 
 std::uint32_t unit_value(unsigned char byte) {
@@ -48,8 +51,8 @@ template <class Out> struct Writer {
     void operator()(std::uint32_t unit) { *next++ = static_cast<Out>(unit); }
 };
 
-// Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded U+FFFD as well,
-// since the strict decoders return that value for failures too.
+// Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded
+// U+FFFD as well, since the strict decoders return that value for failures too.
 template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
     if (decoded == rules::malformed) {
         if (mode == Mode::strict)
@@ -61,30 +64,63 @@ template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
     return decoded;
 }
 
-// ASCII is the same unit on both sides; runs of it are copied a block at a time.
+// ASCII is the same unit on both sides; runs of it are copied a block at a
+// time. The block goes through a local array because the output may alias the
+// input as far as the compiler knows, which would keep it from copying with
+// vector instructions.
 template <class In, class Out> void copy_ascii(Reader<In>& in, Writer<Out>& out) {
-    constexpr std::ptrdiff_t block = 8;
-    while (in.end - in.next >= block) {
+    constexpr std::ptrdiff_t block = 16;
+    const In* next = in.next;
+    Out* written = out.next;
+    while (in.end - next >= block) {
         std::uint32_t bits = 0;
-        for (std::ptrdiff_t i = 0; i < block; ++i)
-            bits |= unit_value(in.next[i]);
+        Out units[block];
+        for (std::ptrdiff_t i = 0; i < block; ++i) {
+            bits |= unit_value(next[i]);
+            units[i] = static_cast<Out>(unit_value(next[i]));
+        }
         if (bits >= 0x80)
             break;
-        for (std::ptrdiff_t i = 0; i < block; ++i)
-            out.next[i] = static_cast<Out>(unit_value(in.next[i]));
-        in.next += block;
-        out.next += block;
+        std::memcpy(written, units, sizeof units);
+        next += block;
+        written += block;
     }
-    while (in.next != in.end && unit_value(*in.next) < 0x80)
-        out(unit_value(*in.next++));
+    while (next != in.end && unit_value(*next) < 0x80)
+        *written++ = static_cast<Out>(unit_value(*next++));
+    in.next = next;
+    out.next = written;
 }
 
-template <Mode mode> void convert_sequence(Reader<unsigned char>& in, Writer<wchar_t>& out) {
+// Reads without bounds checks, where a whole sequence of the longest kind is
+// left.
+template <class In> struct UncheckedReader {
+    const In* next;
+
+    bool operator()(std::uint32_t& unit) {
+        unit = unit_value(*next++);
+        return true;
+    }
+};
+
+template <Mode mode, class Read> void transcode(Read& in, Writer<wchar_t>& out) {
     rules::encode_utf16(accepted<mode>(rules::decode_utf8(in)), out);
 }
 
-template <Mode mode> void convert_sequence(Reader<wchar_t>& in, Writer<char>& out) {
+template <Mode mode, class Read> void transcode(Read& in, Writer<char>& out) {
     rules::encode_utf8(accepted<mode>(rules::decode_utf16(in)), out);
+}
+
+// The longest sequence in input units: four bytes or a surrogate pair.
+template <class In> constexpr std::ptrdiff_t longest_sequence = sizeof(In) == 1 ? 4 : 2;
+
+template <Mode mode, class In, class Out> void convert_sequence(Reader<In>& in, Writer<Out>& out) {
+    if (in.end - in.next < longest_sequence<In>) {
+        transcode<mode>(in, out);
+        return;
+    }
+    UncheckedReader<In> unchecked{in.next};
+    transcode<mode>(unchecked, out);
+    in.next = unchecked.next;
 }
 
 // growth: the most output units one input unit can yield.
@@ -102,11 +138,13 @@ OutString convert(const In* begin, const In* end, std::size_t growth) {
         result.resize(length + (chunk + chunk_overrun) * growth);
         Writer<Out> out{&result[length]};
         while (in.next < chunk_end) {
-            Reader<In> chunk{in.next, chunk_end};
-            copy_ascii(chunk, out);
-            in.next = chunk.next;
-            if (in.next < chunk_end)
+            if (unit_value(*in.next) >= 0x80) {
                 convert_sequence<mode>(in, out);
+                continue;
+            }
+            Reader<In> run{in.next, chunk_end};
+            copy_ascii(run, out);
+            in.next = run.next;
         }
         length = static_cast<std::size_t>(out.next - result.data());
     }

@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("lead FF") << QByteArray("\xFF") << malformed << 1;
         QTest::newRow("truncated") << QByteArray("\xE2\x82") << malformed << 2;
         QTest::newRow("failed continuation taken") << QByteArray("\xC3\x28\x41") << malformed << 2;
+        QTest::newRow("lead for continuation") << QByteArray("\xE2\x82\xE2") << malformed << 3;
         QTest::newRow("failed third byte") << QByteArray("\xF0\x9F\x28\x80") << malformed << 3;
     }
 
@@ -82,7 +83,7 @@ private slots:
         QTest::newRow("two highs") << QVector<uint>{0xDBFF, 0xD800} << malformed << 2;
         QTest::newRow("lone low") << QVector<uint>{0xDC00, 0xDC00} << malformed << 1;
         if (sizeof(wchar_t) > 2)
-            QTest::newRow("low 16 bits") << QVector<uint>{0x1D83D, 0xDE00} << qint64{0x1F600} << 2;
+            QTest::newRow("low 16 bits") << QVector<uint>{0x10041} << qint64{0x41} << 1;
     }
 
     void decodes_utf16() {
