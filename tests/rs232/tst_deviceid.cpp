@@ -21,18 +21,12 @@ void DeviceIdTest::parsesHexNumberAfterToken_data() {
     QTest::addColumn<QString>("token");
     QTest::addColumn<bool>("found");
     QTest::addColumn<int>("value");
-    QTest::newRow("usb vendor") << "USB\\VID_10C4&PID_EA60\\0001"
-                                << "VID_" << true << 0x10C4;
-    QTest::newRow("usb product") << "USB\\VID_10C4&PID_EA60\\0001"
-                                 << "PID_" << true << 0xEA60;
     QTest::newRow("two digits") << "USB\\VID_12&PID_1"
                                 << "VID_" << true << 0x12;
     QTest::newRow("at most four digits") << "X\\VID_123456"
                                          << "VID_" << true << 0x1234;
-    QTest::newRow("lower-case digits") << "X\\VID_abcd"
-                                       << "VID_" << true << 0xABCD;
-    QTest::newRow("largest") << "X\\DEV_FFFF"
-                             << "DEV_" << true << 0xFFFF;
+    QTest::newRow("lower-case digits, largest") << "X\\DEV_ffff"
+                                                << "DEV_" << true << 0xFFFF;
     QTest::newRow("first occurrence") << "VID_1\\VID_2"
                                       << "VID_" << true << 1;
     QTest::newRow("no digit") << "USB\\VID_&PID_1"
@@ -40,10 +34,6 @@ void DeviceIdTest::parsesHexNumberAfterToken_data() {
     QTest::newRow("not hexadecimal") << "USB\\VID_XYZ"
                                      << "VID_" << false << 0;
     QTest::newRow("token at end") << "USB\\VID_"
-                                  << "VID_" << false << 0;
-    QTest::newRow("no token") << "PCI\\VEN_8086&DEV_9D3D"
-                              << "VID_" << false << 0;
-    QTest::newRow("case matters") << "USB\\vid_10C4"
                                   << "VID_" << false << 0;
 }
 
@@ -62,14 +52,6 @@ void DeviceIdTest::parsesHexNumberAfterToken() {
 void DeviceIdTest::findsSerialNumber_data() {
     QTest::addColumn<QString>("identifier");
     QTest::addColumn<QString>("serialNumber");
-    QTest::newRow("usb") << "USB\\VID_10C4&PID_EA60\\0001"
-                         << "0001";
-    QTest::newRow("ftdi") << "FTDIBUS\\VID_0403+PID_6001+A600ABCDA\\0000"
-                          << "A600ABCDA";
-    QTest::newRow("made-up instance") << "USB\\VID_1234&PID_5678&MI_00\\6&1A2B3C&0&0000"
-                                      << "";
-    QTest::newRow("interface suffix") << "USB\\VID_1&PID_2\\AB12_00"
-                                      << "AB12";
     QTest::newRow("first underscore only") << "USB\\VID_1&PID_2\\AB_CD_00"
                                            << "AB_CD_00";
     QTest::newRow("ampersand before suffix") << "USB\\VID_1&PID_2\\AB&C_00"
@@ -86,8 +68,6 @@ void DeviceIdTest::findsSerialNumber_data() {
                                                        << "";
     QTest::newRow("ftdi prefix alone") << "FTDIBUS\\"
                                        << "";
-    QTest::newRow("pci") << "PCI\\VEN_8086&DEV_9D3D\\3&11583659&0&F0"
-                         << "";
     QTest::newRow("usb as a later part") << "ROOT\\USB\\0001"
                                          << "";
 }
@@ -101,18 +81,10 @@ void DeviceIdTest::findsSerialNumber() {
 void DeviceIdTest::mapsPortNameToSystemLocation_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("location");
-    QTest::newRow("com port") << "COM3"
-                              << "\\\\.\\COM3";
     QTest::newRow("prefix alone") << "COM"
                                   << "\\\\.\\COM";
     QTest::newRow("lower case") << "com3"
                                 << "com3";
-    QTest::newRow("short") << "CO"
-                           << "CO";
-    QTest::newRow("printer") << "LPT1"
-                             << "LPT1";
-    QTest::newRow("linux tty") << "ttyUSB0"
-                               << "ttyUSB0";
 }
 
 void DeviceIdTest::mapsPortNameToSystemLocation() {

@@ -42,7 +42,6 @@ class EnumerateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void asksClassesAndInterfacesInOrder();
     void keepsFirstDiscoveryOfEachPort();
     void stopsAtFailingDeviceSet();
     void readsPortNameFromDeviceKey_data();
@@ -53,18 +52,6 @@ private slots:
     void sortsByteWise();
     void findsExactName();
 };
-
-void EnumerateTest::asksClassesAndInterfacesInOrder() {
-    FakePlatform fake;
-    enumerateWith(fake);
-    const std::vector<std::pair<Guid, std::uint32_t>> expected{{guidDevclassPorts, 0x02},
-                                                               {guidDevclassModem, 0x02},
-                                                               {guidDevinterfaceComport, 0x12},
-                                                               {guidDevinterfaceModem, 0x12}};
-    QVERIFY(fake.requestedSets == expected);
-    QVERIFY(fake.serialCommOpened);
-    QCOMPARE(fake.openHandles(), std::size_t(0));
-}
 
 void EnumerateTest::keepsFirstDiscoveryOfEachPort() {
     FakePlatform fake;
@@ -78,6 +65,11 @@ void EnumerateTest::keepsFirstDiscoveryOfEachPort() {
 
     const std::vector<Serial> ports = enumerateWith(fake);
 
+    const std::vector<std::pair<Guid, std::uint32_t>> askedFor{{guidDevclassPorts, 0x02},
+                                                               {guidDevclassModem, 0x02},
+                                                               {guidDevinterfaceComport, 0x12},
+                                                               {guidDevinterfaceModem, 0x12}};
+    QVERIFY(fake.requestedSets == askedFor);
     QCOMPARE(portNames(ports), QStringList({"COM1", "COM3", "COM5", "LPT2"}));
     QCOMPARE(ports[1].description, std::string("CP210x USB to UART"));
     QCOMPARE(ports[2].description, std::string("Modem"));

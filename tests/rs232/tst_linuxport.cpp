@@ -1,5 +1,6 @@
 #include "messageof.h"
 #include "rs232/serial.h"
+#include "rs232/termios_linux.h"
 
 #include <QtTest>
 
@@ -80,6 +81,8 @@ private slots:
     void opensPortExclusively();
     void releasesPortOnCloseAndDestruction();
     void reportsFailuresWithPortName();
+    void mapsLineSettingsToTermios_data();
+    void mapsLineSettingsToTermios();
 };
 
 void LinuxPortTest::transfersInNonBlockingMode() {
@@ -182,18 +185,43 @@ void LinuxPortTest::reportsFailuresWithPortName() {
     Serial notTerminal("/dev/null", "");
     QCOMPARE(messageOf([&notTerminal] { notTerminal.open(); }),
              QString("Unable to get COMM state: /dev/null"));
-
     Pty pty;
     Serial oddRate(pty.path, "");
     oddRate.baudRate = 12345;
     QCOMPARE(messageOf([&oddRate] { oddRate.open(); }),
              "Unable to set COMM state: " + QString::fromStdString(pty.path));
     QCOMPARE(oddRate.handle, RS232::invalidHandle);
-    oddRate.baudRate = 115200;
-    oddRate.byteSize = 7;
-    oddRate.parity = 2;
-    oddRate.stopBits = 2;
-    oddRate.open();
+}
+
+void LinuxPortTest::mapsLineSettingsToTermios_data() {
+    QTest::addColumn<int>("byteSize");
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<int>("stopBits");
+    QTest::addColumn<unsigned>("control");
+    QTest::newRow("8N1") << 8 << 0 << 0 << unsigned(CS8);
+    QTest::newRow("7O2") << 7 << 1 << 2 << unsigned(CS7 | PARENB | PARODD | CSTOPB);
+    QTest::newRow("6E1") << 6 << 2 << 0 << unsigned(CS6 | PARENB);
+    QTest::newRow("5M1.5") << 5 << 3 << 1 << unsigned(CS5 | PARENB | PARODD | CMSPAR | CSTOPB);
+    QTest::newRow("8S1") << 8 << 4 << 0 << unsigned(CS8 | PARENB | CMSPAR);
+}
+
+// A pseudo-terminal keeps only the speed, so the mapping is checked on the settings themselves.
+void LinuxPortTest::mapsLineSettingsToTermios() {
+    QFETCH(int, byteSize);
+    QFETCH(int, parity);
+    QFETCH(int, stopBits);
+    QFETCH(unsigned, control);
+    RS232::CommState state{};
+    state.baudRate = 115200;
+    state.byteSize = std::uint8_t(byteSize);
+    state.parity = std::uint8_t(parity);
+    state.stopBits = std::uint8_t(stopBits);
+    termios settings{};
+    settings.c_iflag = IXON | IXOFF;
+    QVERIFY(RS232::termiosmap::applyCommState(state, settings));
+    QCOMPARE(unsigned(settings.c_cflag & (CSIZE | PARENB | PARODD | CMSPAR | CSTOPB)), control);
+    QCOMPARE(::cfgetospeed(&settings), speed_t(B115200));
+    QCOMPARE(unsigned(settings.c_iflag & (IXON | IXOFF)), 0u);
 }
 
 QTEST_APPLESS_MAIN(LinuxPortTest)

@@ -6,6 +6,24 @@ using RS232::Serial;
 
 namespace {
 
+// Every field but isBlocking, in declaration order, as one line to compare.
+QString fieldsOf(const Serial& port) {
+    return QStringList{
+        QString::fromStdString(port.portName),
+        QString::fromStdString(port.systemLocation),
+        QString::fromStdString(port.description),
+        QString::fromStdString(port.manufacturer),
+        QString::fromStdString(port.serialNumber),
+        QString("%1:%2").arg(port.hasVendorIdentifier).arg(port.vendorIdentifier, 0, 16),
+        QString("%1:%2").arg(port.hasProductIdentifier).arg(port.productIdentifier, 0, 16),
+        QString::number(port.baudRate),
+        QString::number(port.byteSize),
+        QString::number(port.stopBits),
+        QString::number(port.parity),
+        QString::number(port.handle)}
+        .join('|');
+}
+
 Serial describedPort(const std::string& name) {
     Serial port(name, name + " description");
     port.systemLocation = name + " location";
@@ -22,31 +40,12 @@ Serial describedPort(const std::string& name) {
     return port;
 }
 
-void verifyDescription(const Serial& port, const std::string& name) {
-    QCOMPARE(port.portName, name);
-    QCOMPARE(port.systemLocation, name + " location");
-    QCOMPARE(port.description, name + " description");
-    QCOMPARE(port.manufacturer, name + " maker");
-    QCOMPARE(port.serialNumber, name + " serial");
-    QVERIFY(port.hasVendorIdentifier && port.hasProductIdentifier);
-    QCOMPARE(port.vendorIdentifier, std::uint16_t(0x10C4));
-    QCOMPARE(port.productIdentifier, std::uint16_t(0xEA60));
-}
-
-void verifyEmptyDescription(const Serial& port) {
-    QVERIFY(port.portName.empty() && port.systemLocation.empty() && port.description.empty());
-    QVERIFY(port.manufacturer.empty() && port.serialNumber.empty());
-    QVERIFY(!port.hasVendorIdentifier && !port.hasProductIdentifier);
-    QCOMPARE(port.vendorIdentifier + port.productIdentifier, 0);
-}
-
-void verifySettings(const Serial& port, int baudRate, int byteSize, int stopBits, int parity) {
-    QCOMPARE(port.baudRate, baudRate);
-    QCOMPARE(int(port.byteSize), byteSize);
-    QCOMPARE(int(port.stopBits), stopBits);
-    QCOMPARE(int(port.parity), parity);
-    QCOMPARE(port.handle, RS232::invalidHandle);
-}
+const QString blank = "|||||0:0|0:0|9600|8|0|0|-1";
+const QString com3 = "COM3|COM3 location|COM3 description|COM3 maker|COM3 serial|1:10c4|1:ea60|"
+                     "115200|7|2|1|-1";
+// COM7's descriptive fields with the settings a moved-from record is left with.
+const QString com7Left = "COM7|COM7 location|COM7 description|COM7 maker|COM7 serial|1:10c4|"
+                         "1:ea60|9600|8|0|0|-1";
 
 } // namespace
 
@@ -60,24 +59,17 @@ private slots:
 };
 
 void SerialRecordTest::constructsWithDefaults() {
-    const Serial blank;
-    verifyEmptyDescription(blank);
-    verifySettings(blank, 9600, 8, 0, 0);
-    QVERIFY(!blank.isBlocking);
-    const Serial named("COM3", "CP210x");
-    QCOMPARE(named.portName, std::string("COM3"));
-    QCOMPARE(named.description, std::string("CP210x"));
-    QVERIFY(named.systemLocation.empty());
-    verifySettings(named, 9600, 8, 0, 0);
+    const Serial defaults;
+    QCOMPARE(fieldsOf(defaults), blank);
+    QVERIFY(!defaults.isBlocking);
+    QCOMPARE(fieldsOf(Serial("COM3", "CP210x")), "COM3||CP210x|||0:0|0:0|9600|8|0|0|-1");
 }
 
 void SerialRecordTest::moveConstructionEmptiesSource() {
     Serial source = describedPort("COM3");
     const Serial target(std::move(source));
-    verifyDescription(target, "COM3");
-    verifySettings(target, 115200, 7, 2, 1);
-    verifyEmptyDescription(source);
-    verifySettings(source, 9600, 8, 0, 0);
+    QCOMPARE(fieldsOf(target), com3);
+    QCOMPARE(fieldsOf(source), blank);
 }
 
 void SerialRecordTest::moveAssignmentExchangesDescriptions() {
@@ -85,15 +77,12 @@ void SerialRecordTest::moveAssignmentExchangesDescriptions() {
     Serial target = describedPort("COM7");
     target.baudRate = 4800;
     target = std::move(source);
-    verifyDescription(target, "COM3");
-    verifySettings(target, 115200, 7, 2, 1);
-    verifyDescription(source, "COM7");
-    verifySettings(source, 9600, 8, 0, 0);
+    QCOMPARE(fieldsOf(target), com3);
+    QCOMPARE(fieldsOf(source), com7Left);
 
     Serial& self = target;
     target = std::move(self);
-    verifyDescription(target, "COM3");
-    verifySettings(target, 115200, 7, 2, 1);
+    QCOMPARE(fieldsOf(target), com3);
 }
 
 QTEST_APPLESS_MAIN(SerialRecordTest)
