@@ -9,21 +9,19 @@
 #include <cstdint>
 #include <cstring>
 
-// The conversions apply the same rules as Codepoint::input and output, with the
-// same results and exceptions, but read and write the strings directly instead
-// of through a std::function and a stream per unit.
+// The conversions apply the same rules as Codepoint::input and output, with the same results and
+// exceptions, but read and write the strings directly instead of through a std::function and a
+// stream per unit.
 
 namespace utf {
 namespace {
 
 enum class Mode { strict, safe };
 
-// Input is converted in chunks, and the output is resized one chunk at a time,
-// so that the zero-filling done by resize() touches memory just before it is
-// overwritten, while in cache.
+// Input is converted in chunks, and the output is resized one chunk at a time, so that the
+// zero-filling done by resize() touches memory just before it is overwritten, while in cache.
 constexpr std::size_t chunk_length = 16 * 1024;
-// A sequence starting inside a chunk may run this many input units past its
-// end.
+// A sequence starting inside a chunk may run this many input units past its end.
 constexpr std::size_t chunk_overrun = 3;
 
 std::uint32_t unit_value(unsigned char byte) {
@@ -51,8 +49,8 @@ template <class Out> struct Writer {
     void operator()(std::uint32_t unit) { *next++ = static_cast<Out>(unit); }
 };
 
-// Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded
-// U+FFFD as well, since the strict decoders return that value for failures too.
+// Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded U+FFFD as well,
+// since the strict decoders return that value for failures too.
 template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
     if (decoded == rules::malformed) {
         if (mode == Mode::strict)
@@ -64,10 +62,9 @@ template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
     return decoded;
 }
 
-// ASCII is the same unit on both sides; runs of it are copied a block at a
-// time. The block goes through a local array because the output may alias the
-// input as far as the compiler knows, which would keep it from copying with
-// vector instructions.
+// ASCII is the same unit on both sides; runs of it are copied a block at a time. The block goes
+// through a local array because the output may alias the input as far as the compiler knows,
+// which would keep it from copying with vector instructions.
 template <class In, class Out> void copy_ascii(Reader<In>& in, Writer<Out>& out) {
     constexpr std::ptrdiff_t block = 16;
     const In* next = in.next;
@@ -91,8 +88,7 @@ template <class In, class Out> void copy_ascii(Reader<In>& in, Writer<Out>& out)
     out.next = written;
 }
 
-// Reads without bounds checks, where a whole sequence of the longest kind is
-// left.
+// Reads without bounds checks, where a whole sequence of the longest kind is left.
 template <class In> struct UncheckedReader {
     const In* next;
 

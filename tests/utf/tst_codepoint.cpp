@@ -112,8 +112,6 @@ private slots:
         QTest::newRow("FFFF") << 0xFFFFu << QByteArray("\xEF\xBF\xBF") << QVector<uint>{0xFFFF};
         QTest::newRow("10000") << 0x10000u << QByteArray("\xF0\x90\x80\x80")
                                << QVector<uint>{0xD800, 0xDC00};
-        QTest::newRow("1F600") << 0x1F600u << QByteArray("\xF0\x9F\x98\x80")
-                               << QVector<uint>{0xD83D, 0xDE00};
         QTest::newRow("10FFFF") << 0x10FFFFu << QByteArray("\xF4\x8F\xBF\xBF")
                                 << QVector<uint>{0xDBFF, 0xDFFF};
         QTest::newRow("110000") << 0x110000u << QByteArray("\xF4\x90\x80\x80")

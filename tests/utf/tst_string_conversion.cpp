@@ -1,3 +1,4 @@
+#include "tests/utf/reference_conversion.h"
 #include "tests/utf/units.h"
 #include "utf/utf.h"
 
@@ -5,24 +6,9 @@
 
 namespace {
 
+// What the strict columns hold where the conversion throws.
 const QVector<uint> throws{0xDEAD0000};
 const QByteArray throws_bytes("<throws>");
-
-QVector<uint> strict_s2ws(const QByteArray& input) {
-    try {
-        return units(utf::s2ws_utf(bytes(input)));
-    } catch (const utf::invalid_encoding_exception&) {
-        return throws;
-    }
-}
-
-QByteArray strict_ws2s(const QVector<uint>& input) {
-    try {
-        return bytes(utf::ws2s_utf(wide(input)));
-    } catch (const utf::invalid_encoding_exception&) {
-        return throws_bytes;
-    }
-}
 
 } // namespace
 
@@ -55,7 +41,8 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(QVector<uint>, strict);
         QFETCH(QVector<uint>, safe);
-        QCOMPARE(strict_s2ws(input), strict);
+        const auto result = reference::strict([&] { return units(utf::s2ws_utf(bytes(input))); });
+        QCOMPARE(result.value_or(throws), strict);
         QCOMPARE(units(utf::s2ws_utf_safe(bytes(input))), safe);
     }
 
@@ -87,7 +74,8 @@ private slots:
         QFETCH(QVector<uint>, input);
         QFETCH(QByteArray, strict);
         QFETCH(QByteArray, safe);
-        QCOMPARE(strict_ws2s(input), strict);
+        const auto result = reference::strict([&] { return bytes(utf::ws2s_utf(wide(input))); });
+        QCOMPARE(result.value_or(throws_bytes), strict);
         QCOMPARE(bytes(utf::ws2s_utf_safe(wide(input))), safe);
     }
 };
