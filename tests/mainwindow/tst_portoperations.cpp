@@ -1,3 +1,4 @@
+#include "messageof.h"
 #include "temporaryhome.h"
 #include "windowfixture.h"
 
@@ -41,11 +42,11 @@ void PortOperationsTest::portIdentityRules() {
     QCOMPARE(window->findNetworkPort("cOm3"), com3);
     QCOMPARE(window->findNetworkPort("COM4"), nullptr);
 
-    QCOMPARE(failureOf([&] { window->addNetworkPort("com3", NetworkPortItem::direct, 1); }),
+    QCOMPARE(messageOf([&] { window->addNetworkPort("com3", NetworkPortItem::direct, 1); }),
              QStringLiteral("Port \"com3\" is already defined"));
-    QCOMPARE(failureOf([&] { window->addNetworkPort("COM4", NetworkPortItem::lrr, 0); }),
+    QCOMPARE(messageOf([&] { window->addNetworkPort("COM4", NetworkPortItem::lrr, 0); }),
              QStringLiteral("Master ID 0 is invalid [1..255]"));
-    QCOMPARE(failureOf([&] { window->addNetworkPort("COM4", NetworkPortItem::lrr, 256); }),
+    QCOMPARE(messageOf([&] { window->addNetworkPort("COM4", NetworkPortItem::lrr, 256); }),
              QStringLiteral("Master ID 256 is invalid [1..255]"));
     QCOMPARE(treeOf(*window)->topLevelItemCount(), 1);
 
@@ -75,11 +76,11 @@ void PortOperationsTest::deviceIdentityRules() {
     NetworkPortItem* com1 = window->addNetworkPort("COM1", NetworkPortItem::lrr, 3);
     NetworkPortItem* com2 = window->addNetworkPort("COM2", NetworkPortItem::lrr, 4);
     window->addNetworkDevice(com1, 7);
-    QCOMPARE(failureOf([&] { window->addNetworkDevice(com1, 0); }),
+    QCOMPARE(messageOf([&] { window->addNetworkDevice(com1, 0); }),
              QStringLiteral("Submaster ID 0 is invalid [1..255]"));
-    QCOMPARE(failureOf([&] { window->addNetworkDevice(com1, 256); }),
+    QCOMPARE(messageOf([&] { window->addNetworkDevice(com1, 256); }),
              QStringLiteral("Submaster ID 256 is invalid [1..255]"));
-    QCOMPARE(failureOf([&] { window->addNetworkDevice(com1, 7); }),
+    QCOMPARE(messageOf([&] { window->addNetworkDevice(com1, 7); }),
              QStringLiteral("Submaster ID 7 is already in use"));
     QCOMPARE(com1->childCount(), 1);
 

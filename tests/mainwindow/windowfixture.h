@@ -8,11 +8,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <functional>
-#include <stdexcept>
-
-// Helpers shared by the main window suites: the window's widgets by object name, the
-// configuration file, and the text of a rule violation.
+// Helpers shared by the main window suites: the window's widgets by object name and the
+// configuration file.
 inline QTreeWidget* treeOf(MainWindow& window) {
     return window.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
 }
@@ -35,14 +32,4 @@ inline void selectOnly(MainWindow& window, QTreeWidgetItem* item) {
     if (item != nullptr) {
         item->setSelected(true);
     }
-}
-
-// The message of the std::runtime_error that action throws, or "" when it throws none.
-inline QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::runtime_error& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return QString();
 }
