@@ -67,6 +67,21 @@ int takeArgument(int argc, char* const argv[], const char* optstring, int c) {
     return c;
 }
 
+// An option character that the option string does not offer; a dash inside a group ends the
+// options instead.
+int rejectOption(const char* optstring, int c) {
+    if (c == '-') {
+        return -1;
+    }
+    if (*place == '\0') {
+        ++optind;
+    }
+    if (!silentMode(optstring)) {
+        report("illegal option -- ", c);
+    }
+    return '?';
+}
+
 } // namespace
 
 int my_getopt(int argc, char* const argv[], const char* optstring) {
@@ -81,20 +96,11 @@ int my_getopt(int argc, char* const argv[], const char* optstring) {
     if (c != '-') {
         c = static_cast<unsigned char>(*place++);
         if (c == ':' || !contains(optstring, c)) {
-            if (c == '-') {
-                return -1;
-            }
-            if (*place == '\0') {
-                ++optind;
-            }
-            if (!silentMode(optstring)) {
-                report("illegal option -- ", c);
-            }
-            return '?';
+            return rejectOption(optstring, c);
         }
     }
-    const char* spec = std::strchr(optstring, c);
-    if (spec[1] == ':') {
+    const char* entry = std::strchr(optstring, c);
+    if (entry[1] == ':') {
         return takeArgument(argc, argv, optstring, c);
     }
     my_optarg = nullptr;

@@ -2,7 +2,6 @@
 #include "temporaryhome.h"
 #include "windowfixture.h"
 
-#include <QBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -18,22 +17,6 @@ QStringList entriesOf(const QMenu* menu) {
     return texts;
 }
 
-QStringList childNamesOf(const QLayout* layout) {
-    QStringList names;
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem* item = layout->itemAt(i);
-        if (item->widget() != nullptr) {
-            names << item->widget()->objectName();
-        } else if (item->layout() != nullptr) {
-            names << item->layout()->objectName();
-        } else {
-            const QSize hint = item->sizeHint();
-            names << QStringLiteral("spacer %1x%2").arg(hint.width()).arg(hint.height());
-        }
-    }
-    return names;
-}
-
 } // namespace
 
 class MainWindowFormTest : public QObject {
@@ -44,8 +27,6 @@ private slots:
     void cleanupTestCase();
     void titleAndWindow();
     void menus();
-    void layout();
-    void buttons();
     void buttonsActOnPress();
     void aboutQtShowsTheToolkitBox();
 
@@ -108,38 +89,6 @@ void MainWindowFormTest::menus() {
         QCOMPARE(action->parent(), &window);
         QVERIFY2(action->shortcut().isEmpty() && action->icon().isNull(), qPrintable(name));
     }
-}
-
-void MainWindowFormTest::layout() {
-    MainWindow window;
-    QCOMPARE(window.centralWidget()->objectName(), QStringLiteral("centralwidget"));
-    const QLayout* outer = window.centralWidget()->layout();
-    QCOMPARE(outer->objectName(), QStringLiteral("verticalLayout_2"));
-    QCOMPARE(childNamesOf(outer), (QStringList{"horizontalLayout_2", "horizontalLayout"}));
-    QCOMPARE(childNamesOf(window.findChild<QLayout*>("horizontalLayout_2")),
-             (QStringList{"treeWidget", "verticalLayout"}));
-    QCOMPARE(childNamesOf(window.findChild<QLayout*>("verticalLayout")),
-             (QStringList{"cutButton", "copyButton", "pasteButton", "spacer 20x10", "addButton",
-                          "deleteButton", "editButton", "spacer 20x40"}));
-    QCOMPARE(childNamesOf(window.findChild<QLayout*>("horizontalLayout")),
-             (QStringList{"spacer 40x20", "cancelButton", "applyButton", "okButton"}));
-}
-
-void MainWindowFormTest::buttons() {
-    MainWindow window;
-    const QList<QPair<const char*, QString>> buttons{
-        {"cutButton", "Cut"},       {"copyButton", "Copy"},     {"pasteButton", "Paste"},
-        {"addButton", "Add"},       {"deleteButton", "Delete"}, {"editButton", "Edit"},
-        {"cancelButton", "Cancel"}, {"applyButton", "Apply"},   {"okButton", "OK"}};
-    for (const auto& [name, text] : buttons) {
-        const QPushButton* button = buttonOf(window, name);
-        QVERIFY2(button != nullptr, name);
-        QCOMPARE(button->text(), text);
-        QVERIFY2(!button->icon().isNull(), name);
-    }
-    QVERIFY(!buttonOf(window, "addButton")->isEnabled());
-    QVERIFY(!buttonOf(window, "deleteButton")->isEnabled());
-    QVERIFY(!buttonOf(window, "editButton")->isEnabled());
 }
 
 void MainWindowFormTest::buttonsActOnPress() {
