@@ -18,8 +18,10 @@ int main(int argc, char* argv[]) {
     installTranslators(app, options.language, appTranslator, toolkitTranslator);
 
     MainWindow window(nullptr);
-    // The window is shown only once the network configuration is in place; loading it from
-    // config.net (or creating it) comes here, and a failure then ends the program with status 1.
+    // Without a network configuration there is nothing to edit; the user has been told why.
+    if (!window.load()) {
+        return 1;
+    }
     window.show();
     return app.exec();
 }

@@ -10,6 +10,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
     connectActions();
+    createDefaultNetwork();
     updateMenus();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 class NetworkDeviceItem;
+class QCloseEvent;
 class NetworkItem;
 class QTreeWidgetItem;
 class Ui_MainWindow;
@@ -27,6 +28,16 @@ public:
     // Recomputes the selected item and which commands are enabled.
     void updateMenus();
 
+    // The network as a whole. save() writes pending changes to the configuration file; load()
+    // reads it, or offers to create it, and returns false when the program cannot go on. The
+    // variants with a file name read or write that file (UTF-8 name) and report their own
+    // failures. createDefaultNetwork() adds the machine's radio adapters to the tree.
+    bool save();
+    bool load();
+    bool save(const std::string& path);
+    bool load(const std::string& path);
+    bool createDefaultNetwork();
+
     // Core operations on single rows; the add operations throw std::runtime_error (UTF-8 text)
     // when a name or an ID breaks the network's identity rules.
     NetworkPortItem* findNetworkPort(const QString& name) const;
@@ -39,6 +50,9 @@ public:
     NetworkItem* selectedItem() const { return currentItem; }
     NetworkItem* clipboardContent() const { return clipboardItem; }
     bool isModified() const { return modified; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void aboutThis();

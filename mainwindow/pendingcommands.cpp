@@ -10,15 +10,6 @@ void MainWindow::editPort() {}
 void MainWindow::addDevice() {}
 void MainWindow::delDevice() {}
 void MainWindow::editDevice() {}
-void MainWindow::newNetwork() {}
-void MainWindow::delNetwork() {}
-void MainWindow::expNetwork() {}
-void MainWindow::impNetwork() {}
 void MainWindow::on_addButton_pressed() {}
 void MainWindow::on_deleteButton_pressed() {}
 void MainWindow::on_editButton_pressed() {}
-
-// Until the network is saved here, OK only closes the window.
-void MainWindow::on_okButton_pressed() {
-    close();
-}

@@ -1,3 +1,4 @@
+#include "machineports.h"
 #include "modalanswerer.h"
 #include "temporaryhome.h"
 #include "windowfixture.h"
@@ -32,13 +33,16 @@ private slots:
 
 private:
     TemporaryHome* home = nullptr;
+    MachinePorts* ports = nullptr;
 };
 
 void MainWindowFormTest::initTestCase() {
     home = new TemporaryHome;
+    ports = new MachinePorts;
 }
 
 void MainWindowFormTest::cleanupTestCase() {
+    delete ports;
     delete home;
 }
 

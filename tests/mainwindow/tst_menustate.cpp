@@ -1,3 +1,4 @@
+#include "machineports.h"
 #include "temporaryhome.h"
 #include "windowfixture.h"
 
@@ -65,13 +66,16 @@ private slots:
 
 private:
     TemporaryHome* home = nullptr;
+    MachinePorts* ports = nullptr;
     MainWindow* window = nullptr;
     QMap<QString, QTreeWidgetItem*> rows;
 };
 
 void MenuStateTest::init() {
     home = new TemporaryHome;
+    ports = new MachinePorts;
     window = new MainWindow;
+    window->clearNetwork();
     // Rows can be added before the file exists; the menus then still offer only its creation.
     NetworkPortItem* lrr = window->addNetworkPort("COM1", NetworkPortItem::lrr, 1);
     rows["lrr port"] = lrr;
@@ -83,6 +87,7 @@ void MenuStateTest::init() {
 
 void MenuStateTest::cleanup() {
     delete window;
+    delete ports;
     delete home;
     rows.clear();
 }

@@ -1,3 +1,4 @@
+#include "machineports.h"
 #include "messageof.h"
 #include "temporaryhome.h"
 #include "windowfixture.h"
@@ -19,17 +20,20 @@ private slots:
 
 private:
     TemporaryHome* home = nullptr;
+    MachinePorts* ports = nullptr;
     MainWindow* window = nullptr;
 };
 
 void PortOperationsTest::init() {
     home = new TemporaryHome;
+    ports = new MachinePorts;
     window = new MainWindow;
-    createConfigFile(*window);
+    startWithEmptyNetwork(*window);
 }
 
 void PortOperationsTest::cleanup() {
     delete window;
+    delete ports;
     delete home;
 }
 

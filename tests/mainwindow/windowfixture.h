@@ -22,9 +22,22 @@ inline QPushButton* buttonOf(MainWindow& window, const char* name) {
     return window.findChild<QPushButton*>(QLatin1String(name));
 }
 
-inline void createConfigFile(MainWindow& window) {
-    QFile file(QString::fromStdString(window.getQuarnTCUDataFileName()));
+inline QString configFileOf(MainWindow& window) {
+    return QString::fromStdString(window.getQuarnTCUDataFileName());
+}
+
+inline void createConfigFile(MainWindow& window, const QByteArray& content = "{\"net\": []}") {
+    QFile file(configFileOf(window));
     file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+// Empties the window's network and saves that, so that the window starts unmodified over an
+// existing configuration file.
+inline void startWithEmptyNetwork(MainWindow& window) {
+    window.clearNetwork();
+    createConfigFile(window);
+    window.load(window.getQuarnTCUDataFileName());
 }
 
 inline void selectOnly(MainWindow& window, QTreeWidgetItem* item) {

@@ -1,3 +1,4 @@
+#include "machineports.h"
 #include "mainwindow/mainwindow.h"
 #include "temporaryhome.h"
 
@@ -14,6 +15,7 @@ private slots:
 
 void DataLocationTest::configFileLiesBesideTheDataDirectory() {
     TemporaryHome home;
+    MachinePorts noPorts;
     MainWindow window;
     const QString dataHome = QFileInfo(home.dataHome()).canonicalFilePath();
     const QString ownDirectory = dataHome + QLatin1Char('/') + QCoreApplication::applicationName();

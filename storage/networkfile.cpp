@@ -1,0 +1,102 @@
+#include "mainwindow/mainwindow.h"
+
+#include "mainwindow/messageboxes.h"
+#include "model/networkdeviceitem.h"
+#include "storage/networkformat.h"
+#include "ui_mainwindow.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+namespace {
+
+// Applies a network document to the window's tree: ports are matched by name, ignoring case,
+// and devices are added under the window's identity rules.
+class TreeSink : public storage::NetworkSink {
+public:
+    TreeSink(MainWindow& window, QTreeWidget& tree) : window(window), tree(tree) {}
+
+    void port(const QString& name) override {
+        current = window.findNetworkPort(name);
+        if (current == nullptr) {
+            current = new NetworkPortItem(name, false);
+            tree.addTopLevelItem(current);
+        }
+    }
+    void portType(NetworkPortItem::port_type_t type) override { current->set_port_type(type); }
+    void portValue(field_t field, int value) override {
+        switch (field) {
+        case master_id:
+            current->set_master_id(value);
+            break;
+        case retries:
+            current->set_retries(value);
+            break;
+        case delay:
+            current->set_delay(value);
+            break;
+        }
+    }
+    void device(int submasterId) override {
+        lastDevice = window.addNetworkDevice(current, submasterId);
+    }
+    void deviceValue(field_t field, int value) override {
+        if (field == retries) {
+            lastDevice->set_retries(value);
+        } else {
+            lastDevice->set_delay(value);
+        }
+    }
+
+private:
+    MainWindow& window;
+    QTreeWidget& tree;
+    NetworkPortItem* current = nullptr;
+    NetworkDeviceItem* lastDevice = nullptr;
+};
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.c_str(), static_cast<int>(text.size()));
+}
+
+} // namespace
+
+bool MainWindow::save(const std::string& path) {
+    try {
+        qDebug() << "Save to" << path.c_str();
+        const QByteArray text = storage::networkText(*ui->treeWidget);
+        // Written aside and then renamed into place, so a failure leaves the old file intact.
+        QSaveFile file(fromUtf8(path));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text) != text.size() ||
+            !file.commit()) {
+            throw std::runtime_error(
+                tr("Unable to write file \"%1\"").arg(fromUtf8(path)).toUtf8().toStdString());
+        }
+        return true;
+    } catch (const std::exception& error) {
+        showFailure(this, tr("Save network configuration file"), error);
+        return false;
+    }
+}
+
+bool MainWindow::load(const std::string& path) {
+    try {
+        qDebug() << "Load from" << path.c_str();
+        QFile file(fromUtf8(path));
+        // A file that cannot be opened reads as empty text and so fails to parse.
+        const QByteArray text =
+            file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
+        TreeSink sink(*this, *ui->treeWidget);
+        storage::readNetwork(text, fromUtf8(path), sink);
+        modified = false;
+        currentItem = nullptr;
+        updateMenus();
+        return true;
+    } catch (const std::exception& error) {
+        showFailure(this, tr("Load network configuration file"), error);
+        return false;
+    }
+}
