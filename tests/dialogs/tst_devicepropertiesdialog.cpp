@@ -1,11 +1,10 @@
+#include "dialogdriver.h"
 #include "dialogs/networkdevicepropertiesdialog.h"
 #include "modalanswerer.h"
 #include "model/networkdeviceitem.h"
 #include "model/networkportitem.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -26,10 +25,6 @@ QString rowState(QWidget* dialog, const QString& row) {
 
 QCheckBox* inheritBox(QWidget* dialog, const char* row) {
     return dialog->findChild<QCheckBox*>(QLatin1String(row) + QLatin1String("Inherit"));
-}
-
-void pressButton(QWidget* dialog, QDialogButtonBox::StandardButton which) {
-    dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which)->click();
 }
 
 // A device 3.17 under a port with retries 3 and delay 200.

@@ -1,0 +1,58 @@
+#include "dialogs/newnetworkdevicewizard.h"
+
+#include "model/networkportitem.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegExpValidator>
+#include <QVBoxLayout>
+
+NewNetworkDeviceWizard::NewNetworkDeviceWizard(QWidget* parent, NetworkPortItem* port)
+    : QWizard(parent), port(port) {
+    submasterIdEdit = new QLineEdit(this);
+    submasterIdEdit->setValidator(
+        new QRegExpValidator(QRegExp(QStringLiteral("[0-9]+")), submasterIdEdit));
+    addressValue = new QLabel(this);
+    connect(submasterIdEdit, &QLineEdit::textEdited, this, &NewNetworkDeviceWizard::showAddress);
+
+    addPage(createSubmasterIdPage());
+    addPage(createConclusionPage());
+    setWindowTitle(tr("New Network Device Wizard"));
+}
+
+int NewNetworkDeviceWizard::submasterId() const {
+    return submasterIdEdit->text().toInt(nullptr, 10);
+}
+
+QWizardPage* NewNetworkDeviceWizard::createSubmasterIdPage() {
+    auto* page = new QWizardPage;
+    page->setTitle(tr("Choose submaster ID"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Submaster ID:")));
+    row->addWidget(submasterIdEdit);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(row);
+    return page;
+}
+
+// The closing sentence stands above the summary so that the user sees it.
+QWizardPage* NewNetworkDeviceWizard::createConclusionPage() {
+    auto* page = new QWizardPage;
+    page->setTitle(QStringLiteral("Conclusion"));
+    auto* closing = new QLabel(tr("You have now successfully configured a new device."));
+    closing->setWordWrap(true);
+    auto* summary = new QGridLayout;
+    summary->addWidget(new QLabel(tr("Submaster ID:")), 0, 0);
+    summary->addWidget(addressValue, 0, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(closing);
+    layout->addLayout(summary);
+    return page;
+}
+
+// The full address as the user types it, with the port's master ID as it is now.
+void NewNetworkDeviceWizard::showAddress(const QString& typedSubmasterId) {
+    addressValue->setText(
+        QStringLiteral("%1.%2").arg(QString::number(port->master_id), typedSubmasterId));
+}
