@@ -1,12 +1,12 @@
 #include "dialogs/newnetworkdevicewizard.h"
 
+#include "dialogs/wizardpages.h"
 #include "model/networkportitem.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegExpValidator>
-#include <QVBoxLayout>
 
 NewNetworkDeviceWizard::NewNetworkDeviceWizard(QWidget* parent, NetworkPortItem* port)
     : QWizard(parent), port(port) {
@@ -26,29 +26,15 @@ int NewNetworkDeviceWizard::submasterId() const {
 }
 
 QWizardPage* NewNetworkDeviceWizard::createSubmasterIdPage() {
-    auto* page = new QWizardPage;
-    page->setTitle(tr("Choose submaster ID"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(tr("Submaster ID:")));
-    row->addWidget(submasterIdEdit);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(row);
-    return page;
+    return captionedFieldPage(tr("Choose submaster ID"), tr("Submaster ID:"), submasterIdEdit);
 }
 
 // The closing sentence stands above the summary so that the user sees it.
 QWizardPage* NewNetworkDeviceWizard::createConclusionPage() {
-    auto* page = new QWizardPage;
-    page->setTitle(QStringLiteral("Conclusion"));
-    auto* closing = new QLabel(tr("You have now successfully configured a new device."));
-    closing->setWordWrap(true);
     auto* summary = new QGridLayout;
     summary->addWidget(new QLabel(tr("Submaster ID:")), 0, 0);
     summary->addWidget(addressValue, 0, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(closing);
-    layout->addLayout(summary);
-    return page;
+    return conclusionPage(tr("You have now successfully configured a new device."), summary);
 }
 
 // The full address as the user types it, with the port's master ID as it is now.

@@ -1,5 +1,7 @@
 #include "dialogs/newnetworkportwizard.h"
 
+#include "dialogs/wizardpages.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,14 +58,7 @@ int NewNetworkPortWizard::masterId() const {
 }
 
 QWizardPage* NewNetworkPortWizard::createNetworkNamePage() {
-    auto* page = new QWizardPage;
-    page->setTitle(tr("Choose port name"));
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(tr("Port name:")));
-    row->addWidget(portNameEdit);
-    auto* layout = new QVBoxLayout(page);
-    layout->addLayout(row);
-    return page;
+    return captionedFieldPage(tr("Choose port name"), tr("Port name:"), portNameEdit);
 }
 
 QWizardPage* NewNetworkPortWizard::createNetworkTypePage() {
@@ -84,11 +79,6 @@ QWizardPage* NewNetworkPortWizard::createNetworkTypePage() {
 
 // The closing sentence stands above the summary so that the user sees it.
 QWizardPage* NewNetworkPortWizard::createConclusionPage() {
-    auto* page = new QWizardPage;
-    page->setTitle(QStringLiteral("Conclusion"));
-    auto* closing =
-        new QLabel(QStringLiteral("You have now successfully configured a new network. Have joy!"));
-    closing->setWordWrap(true);
     auto* summary = new QGridLayout;
     summary->addWidget(new QLabel(QStringLiteral("Port name:")), 0, 0);
     summary->addWidget(portNameValue, 0, 1);
@@ -96,10 +86,8 @@ QWizardPage* NewNetworkPortWizard::createConclusionPage() {
     summary->addWidget(networkTypeValue, 1, 1);
     summary->addWidget(conclusionMasterIdCaption, 2, 0);
     summary->addWidget(masterIdValue, 2, 1);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(closing);
-    layout->addLayout(summary);
-    return page;
+    return conclusionPage(
+        QStringLiteral("You have now successfully configured a new network. Have joy!"), summary);
 }
 
 // Unchecking is ignored: the button that becomes checked at the same time decides.
