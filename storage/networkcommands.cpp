@@ -75,7 +75,9 @@ bool MainWindow::load() {
             if (!createDefaultNetwork()) {
                 throw noDefaultNetwork();
             }
-            return save(path);
+            const bool saved = save(path);
+            updateMenus(); // the file now exists: offer the commands that need it
+            return saved;
         }
         clearNetwork();
         modified = false;

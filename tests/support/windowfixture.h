@@ -1,7 +1,9 @@
 #pragma once
 
+#include "machineports.h"
 #include "mainwindow/mainwindow.h"
 #include "model/networkdeviceitem.h"
+#include "temporaryhome.h"
 
 #include <QAction>
 #include <QFile>
@@ -46,3 +48,16 @@ inline void selectOnly(MainWindow& window, QTreeWidgetItem* item) {
         item->setSelected(true);
     }
 }
+
+// A main window on a test machine: a temporary home and the given serial ports.
+struct WindowOnTestMachine {
+    WindowOnTestMachine() = default;
+    explicit WindowOnTestMachine(const std::vector<MachinePorts::Port>& machinePorts)
+        : ports(machinePorts) {}
+    WindowOnTestMachine(std::initializer_list<MachinePorts::Port> machinePorts)
+        : ports(std::vector<MachinePorts::Port>(machinePorts)) {}
+
+    TemporaryHome home;
+    MachinePorts ports;
+    MainWindow window;
+};

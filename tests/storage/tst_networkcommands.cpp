@@ -1,0 +1,265 @@
+#include "modalanswerer.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+const std::vector<MachinePorts::Port> oneAdapter{{"COM3", "CP210x USB to UART Bridge"}};
+
+// Types the file's name into the dialog, as a user would; the dialog's own selection follows
+// its directory listing, which is filled in the background.
+ModalAnswerer::Answer chooseFile(const QString& path) {
+    return [path](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        QVERIFY(dialog != nullptr);
+        auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nameEdit != nullptr);
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        nameEdit->setText(QFileInfo(path).fileName());
+        static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog checks the choice
+    };
+}
+
+ModalAnswerer::Answer cancelDialog() {
+    return [](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); };
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+// Makes the configuration file impossible to write by putting a folder in its place.
+void blockConfigFile(MainWindow& window) {
+    QFile::remove(configFileOf(window));
+    QDir().mkpath(configFileOf(window) + QStringLiteral("/blocked"));
+}
+
+} // namespace
+
+class NetworkCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startWithoutConfigurationDeclined();
+    void startWithoutConfigurationAccepted();
+    void startWithUnreadableConfiguration();
+    void saveWritesOnlyChanges();
+    void okSavesAndCloses();
+    void okStaysOpenWhenSavingFails();
+    void closingSavesWithoutAsking();
+    void deleteNetwork();
+    void createNetwork();
+    void exportLeavesModifiedAlone();
+    void importReplacesTheNetwork();
+};
+
+void NetworkCommandsTest::startWithoutConfigurationDeclined() {
+    WindowOnTestMachine test(oneAdapter);
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::No, &seen));
+
+    QVERIFY(test.window.load());
+    QCOMPARE(seen.title, QStringLiteral("Enquiry"));
+    QCOMPARE(seen.text, QStringLiteral("Create default network configuration file?"));
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(treeOf(test.window)->topLevelItemCount(), 0);
+    QVERIFY(!test.window.isModified());
+    QVERIFY(!QFile::exists(configFileOf(test.window)));
+}
+
+void NetworkCommandsTest::startWithoutConfigurationAccepted() {
+    WindowOnTestMachine test(oneAdapter);
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Yes));
+
+    QVERIFY(test.window.load());
+    QFile file(configFileOf(test.window));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\"COM3\""));
+    QVERIFY(actionOf(test.window, "actionNetwork_delete")->isEnabled());
+}
+
+void NetworkCommandsTest::startWithUnreadableConfiguration() {
+    WindowOnTestMachine test;
+    // Any entry of that name counts as the configuration, so no question is asked.
+    QDir().mkpath(configFileOf(test.window));
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+
+    QVERIFY(!test.window.load());
+    QCOMPARE(seen.title, QStringLiteral("Load network configuration file"));
+    QVERIFY(seen.text.startsWith(QStringLiteral("Unable to parse file")));
+}
+
+void NetworkCommandsTest::saveWritesOnlyChanges() {
+    WindowOnTestMachine test(oneAdapter);
+    QVERIFY(!test.window.isModified());
+    QVERIFY(test.window.save());
+    QVERIFY(!QFile::exists(configFileOf(test.window)));
+
+    test.window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    QVERIFY(test.window.save());
+    QVERIFY(!test.window.isModified());
+    QVERIFY(QFile::exists(configFileOf(test.window)));
+}
+
+void NetworkCommandsTest::okSavesAndCloses() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    window.show();
+    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!QFile::exists(configFileOf(window)));
+
+    window.show();
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.isModified());
+    QVERIFY(QFile::exists(configFileOf(window)));
+}
+
+void NetworkCommandsTest::okStaysOpenWhenSavingFails() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    blockConfigFile(window);
+    window.show();
+
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
+    QVERIFY(window.isVisible());
+    QVERIFY(window.isModified());
+}
+
+void NetworkCommandsTest::closingSavesWithoutAsking() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    window.show();
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    QVERIFY(window.close());
+    QVERIFY(QFile::exists(configFileOf(window)));
+    QVERIFY(!window.isModified());
+
+    // When the file cannot be written the user is told, and the window closes all the same.
+    window.show();
+    window.addNetworkPort("COM8", NetworkPortItem::direct, 0);
+    blockConfigFile(window);
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok));
+    QVERIFY(window.close());
+    QVERIFY(answerer.allAnswered());
+    QVERIFY(window.isModified());
+}
+
+void NetworkCommandsTest::deleteNetwork() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    writeFile(configFileOf(window), "{\"net\": []}");
+    window.updateMenus();
+
+    SeenMessageBox seen;
+    ModalAnswerer declined;
+    declined.then(pressMessageBoxButton(QMessageBox::No, &seen));
+    actionOf(window, "actionNetwork_delete")->trigger();
+    QCOMPARE(seen.text, QStringLiteral("Are you sure you want to delete the whole network"));
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 1);
+    QVERIFY(QFile::exists(configFileOf(window)));
+
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    ModalAnswerer accepted;
+    accepted.then(pressMessageBoxButton(QMessageBox::Yes));
+    actionOf(window, "actionNetwork_delete")->trigger();
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 0);
+    QVERIFY(!QFile::exists(configFileOf(window)));
+    QVERIFY(!window.isModified());
+    QVERIFY(actionOf(window, "actionNetwork_create")->isEnabled());
+
+    // A missing file is no error: only the question is shown.
+    ModalAnswerer again;
+    again.then(pressMessageBoxButton(QMessageBox::Yes))
+        .then(pressMessageBoxButton(QMessageBox::Ok));
+    QMetaObject::invokeMethod(&window, "delNetwork");
+    QCOMPARE(again.answeredCount(), 1);
+}
+
+void NetworkCommandsTest::createNetwork() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    window.clearNetwork();
+    actionOf(window, "actionNetwork_create")->trigger();
+    QVERIFY(window.findNetworkPort("COM3") != nullptr);
+    QVERIFY(QFile::exists(configFileOf(window)));
+    QVERIFY(!window.isModified());
+    QVERIFY(!actionOf(window, "actionNetwork_create")->isEnabled());
+}
+
+void NetworkCommandsTest::exportLeavesModifiedAlone() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    startWithEmptyNetwork(window);
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    const QString path = test.home.path() + QStringLiteral("/export.net");
+
+    QFileDialog* seen = nullptr;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget* widget) {
+        seen = qobject_cast<QFileDialog*>(widget);
+        QCOMPARE(seen->windowTitle(), QStringLiteral("Export network file"));
+        QCOMPARE(seen->nameFilters(), QStringList{"QUARN network files (*.net)"});
+        QCOMPARE(seen->acceptMode(), QFileDialog::AcceptSave);
+        chooseFile(path)(widget);
+    });
+    actionOf(window, "action_Export")->trigger();
+    QVERIFY(seen != nullptr);
+    QVERIFY(QFile::exists(path));
+    QVERIFY(window.isModified());
+}
+
+void NetworkCommandsTest::importReplacesTheNetwork() {
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    startWithEmptyNetwork(window);
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+
+    ModalAnswerer cancelled;
+    cancelled.then(cancelDialog());
+    actionOf(window, "action_Import")->trigger();
+    QVERIFY(window.findNetworkPort("COM7") != nullptr);
+    QVERIFY(window.isModified());
+
+    const QString good = test.home.path() + QStringLiteral("/good.net");
+    writeFile(good, R"({"net": [{"name": "COM9", "type": "lrr", "master_id": 2}]})");
+    ModalAnswerer imported;
+    imported.then(chooseFile(good));
+    actionOf(window, "action_Import")->trigger();
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 1);
+    QCOMPARE(window.findNetworkPort("COM9")->master_id, 2);
+    QVERIFY(!window.isModified());
+
+    const QString bad = test.home.path() + QStringLiteral("/bad.net");
+    writeFile(bad, "not json");
+    SeenMessageBox seen;
+    ModalAnswerer failed;
+    failed.then(chooseFile(bad)).then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    actionOf(window, "action_Import")->trigger();
+    QCOMPARE(seen.title, QStringLiteral("Load network configuration file"));
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 0);
+    QVERIFY(window.isModified());
+}
+
+QTEST_MAIN(NetworkCommandsTest)
+#include "tst_networkcommands.moc"

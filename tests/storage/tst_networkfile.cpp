@@ -1,0 +1,146 @@
+#include "modalanswerer.h"
+#include "storage/networkformat.h"
+#include "windowfixture.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+NetworkDeviceItem* deviceOf(NetworkPortItem* port, int row) {
+    return static_cast<NetworkDeviceItem*>(port->child(row));
+}
+
+} // namespace
+
+class NetworkFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip();
+    void loadingMergesIntoTheTree();
+    void failedLoadKeepsWhatWasRead();
+    void unwritableFileIsReported();
+};
+
+void NetworkFileTest::roundTrip() {
+    WindowOnTestMachine test;
+    MainWindow& window = test.window;
+    startWithEmptyNetwork(window);
+    NetworkPortItem* lrr = window.addNetworkPort("COM3", NetworkPortItem::lrr, 12);
+    lrr->set_retries(2);
+    lrr->set_delay(700);
+    window.addNetworkDevice(lrr, 1);
+    NetworkDeviceItem* own = window.addNetworkDevice(lrr, 2);
+    own->set_retries(0);
+    own->set_delay(9);
+    NetworkPortItem* direct = window.addNetworkPort("auto", NetworkPortItem::direct, 0);
+    direct->set_retries(1);
+    window.addNetworkDevice(direct, 4);
+    NetworkPortItem* unused = window.addNetworkPort("COM1", NetworkPortItem::ignored, 0);
+    window.addNetworkDevice(unused, 3);
+
+    const QString path = test.home.path() + QStringLiteral("/ünïcode network.net");
+    QVERIFY(window.save(path.toUtf8().toStdString()));
+    QVERIFY(window.isModified()); // writing a file is not saving the configuration
+    const QByteArray written = readFile(path);
+
+    window.clearNetwork();
+    QVERIFY(window.load(path.toUtf8().toStdString()));
+    QVERIFY(!window.isModified());
+    QCOMPARE(storage::networkText(*treeOf(window)), written);
+
+    NetworkPortItem* reloaded = window.findNetworkPort("auto");
+    QCOMPARE(reloaded->port_type, NetworkPortItem::direct);
+    QCOMPARE(reloaded->retries, 5); // direct ports keep only their name and type
+    QCOMPARE(reloaded->childCount(), 0);
+    QCOMPARE(window.findNetworkPort("COM1")->childCount(), 1);
+    NetworkDeviceItem* inheriting = deviceOf(window.findNetworkPort("COM3"), 0);
+    QCOMPARE(inheriting->retries, -1);
+    QCOMPARE(inheriting->name, QStringLiteral("TCU .1"));
+    QCOMPARE(deviceOf(window.findNetworkPort("COM3"), 1)->retries, 0);
+}
+
+void NetworkFileTest::loadingMergesIntoTheTree() {
+    WindowOnTestMachine test({{"COM3", "CP210x USB to UART Bridge"}});
+    MainWindow& window = test.window;
+    NetworkPortItem* detected = window.findNetworkPort("COM3");
+    QVERIFY(detected != nullptr && detected->detected);
+    window.addNetworkDevice(detected, 1);
+
+    const QString path = test.home.path() + QStringLiteral("/in.net");
+    writeFile(path, R"({"net": [
+        {"name": "com3", "type": "lrr", "master_id": 4, "tcus": [{"submaster_id": 2,
+         "retries": -3}]},
+        {"name": "COM7", "type": "ignored"}]})");
+    QVERIFY(window.load(path.toStdString()));
+
+    QCOMPARE(detected->name, QStringLiteral("COM3"));
+    QVERIFY(detected->detected);
+    QCOMPARE(detected->port_type, NetworkPortItem::lrr);
+    QCOMPARE(detected->master_id, 4);
+    QCOMPARE(detected->childCount(), 2);
+    QCOMPARE(window.findNetworkPort("COM7")->master_id, 0);
+    QVERIFY(!window.findNetworkPort("COM7")->detected);
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 2);
+
+    // A negative value is inheritance, and the next save leaves the key out.
+    const QByteArray saved = storage::networkText(*treeOf(window));
+    QVERIFY(!saved.contains("-3"));
+}
+
+void NetworkFileTest::failedLoadKeepsWhatWasRead() {
+    WindowOnTestMachine test;
+    MainWindow& window = test.window;
+    startWithEmptyNetwork(window);
+    const QString path = test.home.path() + QStringLiteral("/bad.net");
+    writeFile(path, R"({"net": [{"name": "A", "type": "lrr", "master_id": 1,
+        "tcus": [{"submaster_id": 7}, {"submaster_id": 7}]}, {"name": "B", "type": "lrr"}]})");
+
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    QVERIFY(!window.load(path.toStdString()));
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(seen.title, QStringLiteral("Load network configuration file"));
+    QCOMPARE(seen.text, QStringLiteral("Submaster ID 7 is already in use"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(window.findNetworkPort("A")->childCount(), 1);
+    QCOMPARE(window.findNetworkPort("B"), nullptr);
+    QVERIFY(window.isModified()); // the device that was added marks the network
+
+    ModalAnswerer missing;
+    missing.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    QVERIFY(!window.load("/nonexistent/config.net"));
+    QVERIFY(
+        seen.text.startsWith(QStringLiteral("Unable to parse file \"/nonexistent/config.net\": ")));
+}
+
+void NetworkFileTest::unwritableFileIsReported() {
+    WindowOnTestMachine test;
+    MainWindow& window = test.window;
+    const QString path = test.home.path() + QStringLiteral("/missing folder/out.net");
+
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    QVERIFY(!window.save(path.toUtf8().toStdString()));
+    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
+    QCOMPARE(seen.text, QStringLiteral("Unable to write file \"%1\"").arg(path));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(NetworkFileTest)
+#include "tst_networkfile.moc"
