@@ -21,5 +21,8 @@ public:
     int exec(NetworkDeviceItem* device);
 
 private:
+    // Only the overload that takes the item to edit is for callers.
+    using QDialog::exec;
+
     Ui_NetworkDevicePropertiesDialog* ui;
 };

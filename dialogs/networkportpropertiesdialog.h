@@ -21,6 +21,9 @@ public:
     void showPropertyFields(bool visible);
 
 private:
+    // Only the overload that takes the item to edit is for callers.
+    using QDialog::exec;
+
     void followPortTypeChoice();
     void loadPort(const NetworkPortItem& port);
     void storePort(NetworkPortItem& port) const;
