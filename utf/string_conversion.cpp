@@ -1,5 +1,6 @@
 #include "utf/string_conversion.h"
 
+#include "utf/conversion_chunk.h"
 #include "utf/encoding_rules.h"
 #include "utf/invalid_encoding_exception.h"
 #include "utf/wide_unit.h"
@@ -18,9 +19,6 @@ namespace {
 
 enum class Mode { strict, safe };
 
-// Input is converted in chunks, and the output is resized one chunk at a time, so that the
-// zero-filling done by resize() touches memory just before it is overwritten, while in cache.
-constexpr std::size_t chunk_length = 16 * 1024;
 // A sequence starting inside a chunk may run this many input units past its end.
 constexpr std::size_t chunk_overrun = 3;
 
@@ -129,7 +127,7 @@ OutString convert(const In* begin, const In* end, std::size_t growth) {
     std::size_t length = 0;
     while (in.next != end) {
         const auto chunk =
-            std::min<std::size_t>(chunk_length, static_cast<std::size_t>(end - in.next));
+            std::min<std::size_t>(conversion_chunk_length, static_cast<std::size_t>(end - in.next));
         const In* chunk_end = in.next + chunk;
         result.resize(length + (chunk + chunk_overrun) * growth);
         Writer<Out> out{&result[length]};

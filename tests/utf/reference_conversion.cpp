@@ -40,4 +40,18 @@ std::string ws2s_utf(const std::wstring& text, bool safe) {
     return convert<std::string>(text, safe);
 }
 
+bool library_agrees(const std::string& text) {
+    const auto units = strict([&] { return utf::s2ws_utf(text); });
+    return utf::s2ws_utf_safe(text) == s2ws_utf(text, true) &&
+           units == strict([&] { return s2ws_utf(text, false); }) &&
+           (!units || strict([&] { return utf::ws2s_utf(*units); }).has_value());
+}
+
+bool library_agrees(const std::wstring& text) {
+    const auto bytes = strict([&] { return utf::ws2s_utf(text); });
+    return utf::ws2s_utf_safe(text) == ws2s_utf(text, true) &&
+           bytes == strict([&] { return ws2s_utf(text, false); }) &&
+           (!bytes || utf::s2ws_utf(*bytes) == text);
+}
+
 } // namespace reference

@@ -22,4 +22,9 @@ template <class Convert> auto strict(Convert convert) -> std::optional<decltype(
     }
 }
 
+// Whether the library's strict and safe conversions of text give what the oracle gives,
+// exceptions included, and a strict result converts back strictly: to text itself from UTF-16.
+bool library_agrees(const std::string& text);
+bool library_agrees(const std::wstring& text);
+
 } // namespace reference

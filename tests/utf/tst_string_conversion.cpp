@@ -1,5 +1,6 @@
 #include "tests/utf/reference_conversion.h"
 #include "tests/utf/units.h"
+#include "utf/conversion_chunk.h"
 #include "utf/utf.h"
 
 #include <QtTest>
@@ -32,9 +33,9 @@ private slots:
         QTest::newRow("U+FFFD") << QByteArray("\xEF\xBF\xBD") << throws << QVector<uint>{0xFFFD};
         QTest::newRow("overlong U+FFFD")
             << QByteArray("\xF0\x8F\xBF\xBD") << throws << QVector<uint>{0xFFFD};
-        QTest::newRow("surrogate value")
-            << QByteArray("\xED\xA0\x80") << QVector<uint>{0xDBF6, 0xDC00}
-            << QVector<uint>{0xDBF6, 0xDC00};
+        const QVector<uint> let_through{0, 0xDBF6, 0xDC00, 0xD800, 0xDC00};
+        QTest::newRow("overlong, surrogate, above 10FFFF")
+            << QByteArray("\xC0\x80\xED\xA0\x80\xF4\x90\x80\x80") << let_through << let_through;
     }
 
     void utf8_to_utf16() {
@@ -60,8 +61,6 @@ private slots:
                                   << QByteArray("\xEF\xBF\xBD");
         QTest::newRow("second unit taken")
             << QVector<uint>{0xD800, 0x41, 0x42} << throws_bytes << QByteArray("\xEF\xBF\xBD\x42");
-        QTest::newRow("low before pair") << QVector<uint>{0xDC00, 0xD800, 0xDC00} << throws_bytes
-                                         << QByteArray("\xEF\xBF\xBD\xF0\x90\x80\x80");
         if (sizeof(wchar_t) > 2)
             QTest::newRow("low 16 bits")
                 << QVector<uint>{0x10041, 0x1D83D, 0xDE00} << QByteArray("A\xF0\x9F\x98\x80")
@@ -77,6 +76,25 @@ private slots:
         const auto result = reference::strict([&] { return bytes(utf::ws2s_utf(wide(input))); });
         QCOMPARE(result.value_or(throws_bytes), strict);
         QCOMPARE(bytes(utf::ws2s_utf_safe(wide(input))), safe);
+    }
+
+    // A sequence that starts in the last unit of a chunk and ends in the next one, after input
+    // that yields the most output per unit, so that the output overruns the chunk's share.
+    void across_chunk_edge_data() {
+        QTest::addColumn<QByteArray>("utf8_end");
+        QTest::addColumn<QVector<uint>>("utf16_end");
+        QTest::newRow("whole sequence")
+            << QByteArray("\xF0\x9F\x98\x80z") << QVector<uint>{0xD83D, 0xDE00, 'z'};
+        QTest::newRow("failed unit taken")
+            << QByteArray("\xC3\x28z") << QVector<uint>{0xD800, 0x41, 'z'};
+    }
+
+    void across_chunk_edge() {
+        QFETCH(QByteArray, utf8_end);
+        QFETCH(QVector<uint>, utf16_end);
+        const std::size_t before_edge = utf::conversion_chunk_length - 1;
+        QVERIFY(reference::library_agrees(std::string(before_edge, 'a') + bytes(utf8_end)));
+        QVERIFY(reference::library_agrees(std::wstring(before_edge, 0x20AC) + wide(utf16_end)));
     }
 };
 
