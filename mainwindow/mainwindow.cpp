@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "dialogs/about.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -34,6 +35,12 @@ void MainWindow::connectActions() {
     connect(ui->action_Cut, &QAction::triggered, this, &MainWindow::on_cutButton_pressed);
     connect(ui->actionCopy, &QAction::triggered, this, &MainWindow::on_copyButton_pressed);
     connect(ui->action_Paste, &QAction::triggered, this, &MainWindow::on_pasteButton_pressed);
+}
+
+void MainWindow::aboutThis() {
+    About dialog(this);
+    dialog.setModal(true);
+    dialog.exec();
 }
 
 void MainWindow::aboutQt() {

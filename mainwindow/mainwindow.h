@@ -79,6 +79,15 @@ private slots:
     void on_pasteButton_pressed();
 
 private:
+    // Interactive operations: each runs its wizard, dialog or question first.
+    NetworkPortItem* addNewNetworkPort();
+    NetworkDeviceItem* addNewNetworkDevice(NetworkPortItem* port);
+    void delNetworkPort(NetworkPortItem* port);
+    void delNetworkDevice(NetworkDeviceItem* device);
+    void editNetworkPort(NetworkPortItem* port);
+    void editNetworkDevice(NetworkDeviceItem* device);
+    void deleteDevicesOf(NetworkPortItem* port);
+
     void connectActions();
     void sortPorts();
     void enableCommands(bool networkPresent);
