@@ -48,7 +48,7 @@ template <class Out> struct Writer {
 };
 
 // Malformed input becomes U+FFFD or an error; the strict mode rejects a decoded U+FFFD as well,
-// since the strict decoders return that value for failures too.
+// since it cannot be told from Codepoint::INVALID.
 template <Mode mode> std::uint32_t accepted(std::uint32_t decoded) {
     if (decoded == rules::malformed) {
         if (mode == Mode::strict)
