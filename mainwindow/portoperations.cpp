@@ -66,10 +66,12 @@ NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int subma
     return device;
 }
 
+// Removing the current row makes the tree select a neighbour while the row is half destroyed,
+// and the menus recomputed for that selection must find no reference to it.
 void MainWindow::deleteItem(QTreeWidgetItem* item) {
-    delete item;
     currentItem = nullptr;
     clipboardItem = nullptr;
+    delete item;
     updateMenus();
 }
 

@@ -15,6 +15,7 @@ private slots:
     void portsAreSortedAsText();
     void deviceIdentityRules();
     void deletingEmptiesTheClipboard();
+    void deletionMovesTheSelectionPastTheRow();
     void clipboardMovesAndCopies();
     void clearNetwork();
 
@@ -121,6 +122,29 @@ void PortOperationsTest::deletingEmptiesTheClipboard() {
     QCOMPARE(treeOf(*window)->topLevelItemCount(), 1);
     window->deleteItem(nullptr);
     QCOMPARE(treeOf(*window)->topLevelItemCount(), 1);
+}
+
+void PortOperationsTest::deletionMovesTheSelectionPastTheRow() {
+    NetworkPortItem* com1 = window->addNetworkPort("COM1", NetworkPortItem::lrr, 1);
+    NetworkDeviceItem* device = window->addNetworkDevice(com1, 7);
+    // Selected as a click does it: the row is also the tree's current one, so the tree moves the
+    // selection to the port while the row is being removed.
+    treeOf(*window)->setCurrentItem(device);
+    actionOf(*window, "actionCopy")->trigger();
+
+    const NetworkItem* dying = device;
+    int selectionChanges = 0;
+    bool clipboardHeldDyingRow = false;
+    QObject watch;
+    connect(treeOf(*window), &QTreeWidget::itemSelectionChanged, &watch, [&] {
+        ++selectionChanges;
+        clipboardHeldDyingRow = clipboardHeldDyingRow || window->clipboardContent() == dying;
+    });
+    window->deleteItem(device);
+    QVERIFY(selectionChanges > 0);
+    QVERIFY(!clipboardHeldDyingRow);
+    QCOMPARE(window->selectedItem(), com1);
+    QVERIFY(!actionOf(*window, "action_Paste")->isEnabled());
 }
 
 void PortOperationsTest::clipboardMovesAndCopies() {
