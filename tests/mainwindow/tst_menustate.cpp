@@ -1,9 +1,9 @@
-#include "machineports.h"
-#include "temporaryhome.h"
 #include "windowfixture.h"
 
 #include <QDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -65,16 +65,14 @@ private slots:
     void fileRemovedOutsideTakesEffectOnNextChange();
 
 private:
-    TemporaryHome* home = nullptr;
-    MachinePorts* ports = nullptr;
+    std::unique_ptr<WindowOnTestMachine> test;
     MainWindow* window = nullptr;
     QMap<QString, QTreeWidgetItem*> rows;
 };
 
 void MenuStateTest::init() {
-    home = new TemporaryHome;
-    ports = new MachinePorts;
-    window = new MainWindow;
+    test = std::make_unique<WindowOnTestMachine>();
+    window = &test->window;
     window->clearNetwork();
     // Rows can be added before the file exists; the menus then still offer only its creation.
     NetworkPortItem* lrr = window->addNetworkPort("COM1", NetworkPortItem::lrr, 1);
@@ -86,9 +84,7 @@ void MenuStateTest::init() {
 }
 
 void MenuStateTest::cleanup() {
-    delete window;
-    delete ports;
-    delete home;
+    test.reset();
     rows.clear();
 }
 

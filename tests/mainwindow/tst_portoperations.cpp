@@ -1,9 +1,9 @@
-#include "machineports.h"
 #include "messageof.h"
-#include "temporaryhome.h"
 #include "windowfixture.h"
 
 #include <QtTest>
+
+#include <memory>
 
 class PortOperationsTest : public QObject {
     Q_OBJECT
@@ -20,22 +20,18 @@ private slots:
     void clearNetwork();
 
 private:
-    TemporaryHome* home = nullptr;
-    MachinePorts* ports = nullptr;
+    std::unique_ptr<WindowOnTestMachine> test;
     MainWindow* window = nullptr;
 };
 
 void PortOperationsTest::init() {
-    home = new TemporaryHome;
-    ports = new MachinePorts;
-    window = new MainWindow;
+    test = std::make_unique<WindowOnTestMachine>();
+    window = &test->window;
     startWithEmptyNetwork(*window);
 }
 
 void PortOperationsTest::cleanup() {
-    delete window;
-    delete ports;
-    delete home;
+    test.reset();
 }
 
 void PortOperationsTest::portIdentityRules() {

@@ -28,12 +28,6 @@ ModalAnswerer::Answer cancelDialog() {
     return [](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); };
 }
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-}
-
 // Makes the configuration file impossible to write by putting a folder in its place.
 void blockConfigFile(MainWindow& window) {
     QFile::remove(configFileOf(window));

@@ -12,12 +12,6 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-}
-
 NetworkDeviceItem* deviceOf(NetworkPortItem* port, int row) {
     return static_cast<NetworkDeviceItem*>(port->child(row));
 }

@@ -28,10 +28,14 @@ inline QString configFileOf(MainWindow& window) {
     return QString::fromStdString(window.getQuarnTCUDataFileName());
 }
 
-inline void createConfigFile(MainWindow& window, const QByteArray& content = "{\"net\": []}") {
-    QFile file(configFileOf(window));
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(content);
+}
+
+inline void createConfigFile(MainWindow& window, const QByteArray& content = "{\"net\": []}") {
+    writeFile(configFileOf(window), content);
 }
 
 // Empties the window's network and saves that, so that the window starts unmodified over an
