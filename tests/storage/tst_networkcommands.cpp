@@ -194,11 +194,22 @@ void NetworkCommandsTest::createNetwork() {
     WindowOnTestMachine test(oneAdapter);
     MainWindow& window = test.window;
     window.clearNetwork();
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
     actionOf(window, "actionNetwork_create")->trigger();
     QVERIFY(window.findNetworkPort("COM3") != nullptr);
+    QVERIFY(window.findNetworkPort("COM7") != nullptr);
     QVERIFY(QFile::exists(configFileOf(window)));
     QVERIFY(!window.isModified());
     QVERIFY(!actionOf(window, "actionNetwork_create")->isEnabled());
+
+    // A network that could not be written stays marked as changed.
+    blockConfigFile(window);
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    QMetaObject::invokeMethod(&window, "newNetwork");
+    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
+    QVERIFY(window.isModified());
 }
 
 void NetworkCommandsTest::exportLeavesModifiedAlone() {
