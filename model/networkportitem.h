@@ -5,7 +5,9 @@
 // A serial port of the computer: a top-level row of the tree.
 class NetworkPortItem : public NetworkItem {
 public:
-    enum port_type_t { ignored = 0, direct = 1, lrr = 2 };
+    // A fixed underlying type keeps any other value well-defined: files write such a port's
+    // type as "???".
+    enum port_type_t : int { ignored = 0, direct = 1, lrr = 2 };
 
     NetworkPortItem(const QString& name, bool detected);
 
