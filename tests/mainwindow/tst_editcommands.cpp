@@ -9,6 +9,8 @@
 #include <QWizard>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 // The wizards are built by hand: their fields are found by page and by the radio buttons' texts.
@@ -65,6 +67,8 @@ class EditCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void addPortThroughTheWizard();
     void refusedPortIsReported();
     void addDeviceThroughTheWizard();
@@ -74,27 +78,39 @@ private slots:
     void editButtonMarksModifiedEvenWhenCancelled();
     void editDevice();
     void aboutBox();
+
+private:
+    std::unique_ptr<WindowOnTestMachine> test;
 };
 
+// Every case starts from an empty, saved network on a machine with one radio adapter.
+void EditCommandsTest::init() {
+    test =
+        std::make_unique<WindowOnTestMachine>(std::vector<MachinePorts::Port>{{"COM3", "CP210x"}});
+    startWithEmptyNetwork(test->window);
+}
+
+void EditCommandsTest::cleanup() {
+    test.reset();
+}
+
 void EditCommandsTest::addPortThroughTheWizard() {
-    WindowOnTestMachine test;
-    startWithEmptyNetwork(test.window);
+    MainWindow& window = test->window;
     ModalAnswerer answerer;
     answerer.then(newPort("COM5", "LRR Network", "012"));
-    actionOf(test.window, "actionAdd_Port")->trigger();
+    actionOf(window, "actionAdd_Port")->trigger();
 
     QVERIFY(answerer.allAnswered());
-    NetworkPortItem* port = test.window.findNetworkPort("COM5");
+    NetworkPortItem* port = window.findNetworkPort("COM5");
     QVERIFY(port != nullptr);
     QCOMPARE(port->port_type, NetworkPortItem::lrr);
     QCOMPARE(port->master_id, 12);
-    QVERIFY(test.window.isModified());
+    QVERIFY(window.isModified());
 }
 
 void EditCommandsTest::refusedPortIsReported() {
-    WindowOnTestMachine test;
-    startWithEmptyNetwork(test.window);
-    test.window.addNetworkPort("COM5", NetworkPortItem::direct, 0);
+    MainWindow& window = test->window;
+    window.addNetworkPort("COM5", NetworkPortItem::direct, 0);
     SeenMessageBox noMaster;
     SeenMessageBox duplicate;
     ModalAnswerer answerer;
@@ -102,25 +118,24 @@ void EditCommandsTest::refusedPortIsReported() {
         .then(pressMessageBoxButton(QMessageBox::Ok, &noMaster))
         .then(newPort("com5", "Not used", ""))
         .then(pressMessageBoxButton(QMessageBox::Ok, &duplicate));
-    actionOf(test.window, "actionAdd_Port")->trigger();
-    actionOf(test.window, "actionAdd_Port")->trigger();
+    actionOf(window, "actionAdd_Port")->trigger();
+    actionOf(window, "actionAdd_Port")->trigger();
 
     QCOMPARE(noMaster.title, QStringLiteral("Add port request"));
     QCOMPARE(noMaster.text, QStringLiteral("Master ID 0 is invalid [1..255]"));
     QCOMPARE(duplicate.text, QStringLiteral("Port \"com5\" is already defined"));
-    QCOMPARE(treeOf(test.window)->topLevelItemCount(), 1);
+    QCOMPARE(treeOf(window)->topLevelItemCount(), 1);
 }
 
 void EditCommandsTest::addDeviceThroughTheWizard() {
-    WindowOnTestMachine test;
-    startWithEmptyNetwork(test.window);
-    NetworkPortItem* port = test.window.addNetworkPort("COM5", NetworkPortItem::lrr, 3);
-    selectOnly(test.window, port);
+    MainWindow& window = test->window;
+    NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 3);
+    selectOnly(window, port);
 
     SeenMessageBox seen;
     ModalAnswerer answerer;
     answerer.then(newDevice("")).then(pressMessageBoxButton(QMessageBox::Ok, &seen));
-    actionOf(test.window, "actionAdd_Device")->trigger();
+    actionOf(window, "actionAdd_Device")->trigger();
     QCOMPARE(seen.title, QStringLiteral("Add device request"));
     QCOMPARE(seen.text, QStringLiteral("Submaster ID 0 is invalid [1..255]"));
     QCOMPARE(port->childCount(), 0);
@@ -128,19 +143,17 @@ void EditCommandsTest::addDeviceThroughTheWizard() {
     // The Add button acts on the mouse press; with a device selected it adds to its port.
     ModalAnswerer first;
     first.then(newDevice("5"));
-    QTest::mousePress(buttonOf(test.window, "addButton"), Qt::LeftButton);
+    QTest::mousePress(buttonOf(window, "addButton"), Qt::LeftButton);
     QCOMPARE(port->childCount(), 1);
-    selectOnly(test.window, port->child(0));
+    selectOnly(window, port->child(0));
     ModalAnswerer second;
     second.then(newDevice("7"));
-    QTest::mousePress(buttonOf(test.window, "addButton"), Qt::LeftButton);
+    QTest::mousePress(buttonOf(window, "addButton"), Qt::LeftButton);
     QCOMPARE(port->childCount(), 2);
 }
 
 void EditCommandsTest::deletePort() {
-    WindowOnTestMachine test({{"COM3", "CP210x"}});
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
+    MainWindow& window = test->window;
     window.createDefaultNetwork();
     NetworkPortItem* detected = window.findNetworkPort("COM3");
     detected->set_port_type(NetworkPortItem::lrr);
@@ -168,9 +181,7 @@ void EditCommandsTest::deletePort() {
 }
 
 void EditCommandsTest::deleteDevice() {
-    WindowOnTestMachine test;
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
+    MainWindow& window = test->window;
     NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 3);
     NetworkDeviceItem* device = window.addNetworkDevice(port, 5);
     window.save();
@@ -192,9 +203,7 @@ void EditCommandsTest::deleteDevice() {
 }
 
 void EditCommandsTest::editPortType() {
-    WindowOnTestMachine test;
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
+    MainWindow& window = test->window;
     NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 10);
     NetworkDeviceItem* device = window.addNetworkDevice(port, 2);
 
@@ -217,9 +226,7 @@ void EditCommandsTest::editPortType() {
 }
 
 void EditCommandsTest::editButtonMarksModifiedEvenWhenCancelled() {
-    WindowOnTestMachine test;
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
+    MainWindow& window = test->window;
     NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 10);
     window.save();
     selectOnly(window, port);
@@ -239,9 +246,7 @@ void EditCommandsTest::editButtonMarksModifiedEvenWhenCancelled() {
 }
 
 void EditCommandsTest::editDevice() {
-    WindowOnTestMachine test;
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
+    MainWindow& window = test->window;
     NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 10);
     NetworkDeviceItem* device = window.addNetworkDevice(port, 2);
     window.save();
@@ -260,14 +265,14 @@ void EditCommandsTest::editDevice() {
 }
 
 void EditCommandsTest::aboutBox() {
-    WindowOnTestMachine test;
+    MainWindow& window = test->window;
     QString title;
     ModalAnswerer answerer;
     answerer.then(onDialog(QDialogButtonBox::Ok, [&](QWidget* dialog) {
         title = dialog->windowTitle();
         QVERIFY(dialog->isModal());
     }));
-    actionOf(test.window, "action_aboutThis")->trigger();
+    actionOf(window, "action_aboutThis")->trigger();
     QVERIFY(answerer.allAnswered());
     QCOMPARE(title, QStringLiteral("About ZUN"));
 }
