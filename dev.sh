@@ -3,6 +3,7 @@
 # the whole test suite:
 #   ./dev.sh run [editor options]   e.g. ./dev.sh run -l de
 #   ./dev.sh test
+#   ./dev.sh sanitize               the test suite built with the address and UB sanitizers
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -34,8 +35,13 @@ install_missing_packages() {
 }
 
 build() {
-    cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$build_dir" -j "$(nproc)"
+}
+
+run_tests() {
+    cd "$build_dir"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
 }
 
 command=${1:-}
@@ -51,11 +57,18 @@ run)
 test)
     install_missing_packages
     build
-    cd "$build_dir"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+    run_tests
+    ;;
+sanitize)
+    install_missing_packages
+    build_dir=${VEXALO_SANITIZE_BUILD_DIR:-$source_dir/build-sanitize}
+    build -DVEXALO_SANITIZE=ON -DVEXALO_BUILD_BENCH=OFF -DVEXALO_FUZZ=OFF
+    export LSAN_OPTIONS="suppressions=$source_dir/tests/leak-suppressions.txt:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1"
+    run_tests
     ;;
 *)
-    echo "usage: $0 run [editor options] | $0 test" >&2
+    echo "usage: $0 run [editor options] | $0 test | $0 sanitize" >&2
     exit 2
     ;;
 esac
