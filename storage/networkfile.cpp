@@ -68,8 +68,10 @@ bool MainWindow::save(const std::string& path) {
     try {
         qDebug() << "Save to" << path.c_str();
         const QByteArray text = storage::networkText(*ui->treeWidget);
-        // Written aside and then renamed into place, so a failure leaves the old file intact.
+        // Written aside and then renamed into place, so a failure leaves the old file intact;
+        // where no file can be created beside it, the file itself is rewritten.
         QSaveFile file(fromUtf8(path));
+        file.setDirectWriteFallback(true);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text) != text.size() ||
             !file.commit()) {
             throw std::runtime_error(
