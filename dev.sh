@@ -30,7 +30,7 @@ install_missing_packages() {
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"
         as_root apt-get update
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
     fi
 }
 

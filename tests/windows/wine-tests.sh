@@ -16,7 +16,7 @@ install_missing() {
     command -v cmake >/dev/null || missing+=(cmake make)
     if ((${#missing[@]})); then
         apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
     fi
 }
 
