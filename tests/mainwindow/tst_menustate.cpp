@@ -7,41 +7,6 @@
 
 namespace {
 
-// Every command whose enabled state depends on the network and the selection.
-const QStringList switchable{"actionNetwork_create",
-                             "actionNetwork_delete",
-                             "action_Export",
-                             "action_Import",
-                             "actionAdd_Port",
-                             "addButton",
-                             "deleteButton",
-                             "editButton",
-                             "actionAdd_Device",
-                             "actionDelete_Port",
-                             "actionEdit_Port",
-                             "actionDelete_Device",
-                             "actionEdit_Device",
-                             "actionCopy",
-                             "copyButton",
-                             "action_Cut",
-                             "cutButton",
-                             "action_Paste",
-                             "pasteButton"};
-
-QStringList enabledCommands(MainWindow& window) {
-    QStringList enabled;
-    for (const QString& name : switchable) {
-        const QByteArray latin = name.toLatin1();
-        QObject* object = name.endsWith(QLatin1String("Button"))
-                              ? static_cast<QObject*>(buttonOf(window, latin.constData()))
-                              : static_cast<QObject*>(actionOf(window, latin.constData()));
-        if (object->property("enabled").toBool()) {
-            enabled << name;
-        }
-    }
-    return enabled;
-}
-
 const QStringList networkCommands{"actionNetwork_delete", "action_Export", "action_Import",
                                   "actionAdd_Port"};
 const QStringList itemCommands{"deleteButton", "editButton", "actionCopy",
@@ -50,6 +15,21 @@ const QStringList portCommands{"actionDelete_Port", "actionEdit_Port"};
 const QStringList deviceCommands{"actionDelete_Device", "actionEdit_Device"};
 const QStringList addDeviceCommands{"addButton", "actionAdd_Device"};
 const QStringList pasteCommands{"action_Paste", "pasteButton"};
+
+// Every command whose enabled state depends on the network and the selection.
+const QStringList switchable = QStringList{"actionNetwork_create"} + networkCommands +
+                               itemCommands + portCommands + deviceCommands + addDeviceCommands +
+                               pasteCommands;
+
+QStringList enabledCommands(MainWindow& window) {
+    QStringList enabled;
+    for (const QString& name : switchable) {
+        if (window.findChild<QObject*>(name)->property("enabled").toBool()) {
+            enabled << name;
+        }
+    }
+    return enabled;
+}
 
 } // namespace
 
