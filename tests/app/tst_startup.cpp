@@ -52,23 +52,6 @@ CommandLine parse(const QStringList& args) {
     return parseCommandLine(static_cast<int>(storage.size()), argv.data());
 }
 
-// Collects the debug log while it exists.
-class CapturedLog {
-public:
-    CapturedLog() { previous = qInstallMessageHandler(&CapturedLog::handler); }
-    ~CapturedLog() { qInstallMessageHandler(previous); }
-    static QStringList& lines() {
-        static QStringList all;
-        return all;
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext&, const QString& message) {
-        lines() << message;
-    }
-    QtMessageHandler previous;
-};
-
 } // namespace
 
 class StartupTest : public QObject {
@@ -105,8 +88,6 @@ void StartupTest::commandLine_data() {
         << QStringList{"-l"} << "" << false << 1 << "option requires an argument -- l\n";
     QTest::newRow("long option ends processing silently")
         << QStringList{"--help", "-h"} << "" << false << 0 << "";
-    QTest::newRow("help after a file name is never seen")
-        << QStringList{"config.net", "-h"} << "" << false << 0 << "";
     QTest::newRow("empty language") << QStringList{"-l", ""} << "" << false << 0 << "";
 }
 
@@ -177,17 +158,12 @@ void StartupTest::languageSelectsTranslationFile() {
     QVERIFY(QDir::setCurrent(QStringLiteral(VEXALO_BINARY_DIR)));
     QTranslator appTranslator;
     QTranslator toolkitTranslator;
-    CapturedLog::lines().clear();
-    {
-        CapturedLog log;
-        installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
-                           toolkitTranslator);
-    }
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(expectedLog));
+    installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
+                       toolkitTranslator);
     QDir::setCurrent(savedDirectory);
 
     QCOMPARE(QCoreApplication::translate("QObject", "Not used"), expectedText);
-    QVERIFY2(CapturedLog::lines().contains(expectedLog),
-             qPrintable(CapturedLog::lines().join(QLatin1Char('|'))));
     QCoreApplication::removeTranslator(&appTranslator);
     QCoreApplication::removeTranslator(&toolkitTranslator);
 }

@@ -34,39 +34,22 @@ class AboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsPictureTitleAndVersion();
-    void websiteOpensInBrowser();
+    void showsVersionAndOpensWebsiteInBrowser();
 };
 
-void AboutTest::showsPictureTitleAndVersion() {
-    QString title;
+void AboutTest::showsVersionAndOpensWebsiteInBrowser() {
+    BrowserStandIn browser;
     QString text;
-    bool pictureShown = false;
     ModalAnswerer answerer;
     answerer.then([&](QWidget* dialog) {
-        title = dialog->windowTitle();
-        text = dialog->findChild<QTextBrowser*>()->toPlainText();
-        const QLabel* picture = dialog->findChild<QLabel*>(QStringLiteral("label"));
-        pictureShown = !picture->pixmap(Qt::ReturnByValue).isNull() && picture->isVisible();
+        auto* textBrowser = dialog->findChild<QTextBrowser*>();
+        text = textBrowser->toPlainText();
+        clickText(textBrowser, QStringLiteral("https://tessarund.example/"));
         pressButton(dialog, QDialogButtonBox::Ok);
     });
     About about(nullptr);
     QCOMPARE(about.exec(), int(QDialog::Accepted));
-    QCOMPARE(title, QStringLiteral("About ZUN"));
-    QVERIFY(pictureShown);
     QVERIFY2(text.startsWith(QStringLiteral("Tessarund\nVersion:\n1.1.0\n")), qPrintable(text));
-    QVERIFY(!about.windowIcon().isNull());
-}
-
-void AboutTest::websiteOpensInBrowser() {
-    BrowserStandIn browser;
-    ModalAnswerer answerer;
-    answerer.then([](QWidget* dialog) {
-        clickText(dialog->findChild<QTextBrowser*>(), QStringLiteral("https://tessarund.example/"));
-        pressButton(dialog, QDialogButtonBox::Ok);
-    });
-    About about(nullptr);
-    about.exec();
     QCOMPARE(browser.opened, (QList<QUrl>{QUrl(QStringLiteral("https://tessarund.example/"))}));
 }
 

@@ -34,8 +34,6 @@ private slots:
     void addressFollowsTyping_data();
     void addressFollowsTyping();
     void addressReadsMasterIdAtEachEdit();
-    void cancelOnEitherPage_data();
-    void cancelOnEitherPage();
 };
 
 void NewDeviceWizardTest::addressFollowsTyping_data() {
@@ -94,26 +92,6 @@ void NewDeviceWizardTest::addressReadsMasterIdAtEachEdit() {
     QCOMPARE(wizard.exec(), int(QDialog::Accepted));
     QCOMPARE(addresses, (QStringList{"12.", "13.4", "13.4"}));
     QCOMPARE(wizard.submasterId(), 99);
-}
-
-void NewDeviceWizardTest::cancelOnEitherPage_data() {
-    QTest::addColumn<int>("page");
-    QTest::newRow("submaster ID") << int(idPage);
-    QTest::newRow("conclusion") << int(conclusionPage);
-}
-
-void NewDeviceWizardTest::cancelOnEitherPage() {
-    QFETCH(int, page);
-    LrrPort port(12);
-    ModalAnswerer answerer;
-    answerer.then([page](QWidget* modal) {
-        QWizard* wizard = wizardOf(modal);
-        QTest::keyClicks(submasterIdEdit(wizard), QStringLiteral("3"));
-        goToPage(wizard, page);
-        pressButton(wizard, QWizard::CancelButton);
-    });
-    NewNetworkDeviceWizard wizard(nullptr, &port);
-    QCOMPARE(wizard.exec(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(NewDeviceWizardTest)

@@ -67,29 +67,18 @@ class NewPortWizardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void finishWithoutTyping();
     void typeChoice_data();
     void typeChoice();
     void masterIdTakesDigitsOnly_data();
     void masterIdTakesDigitsOnly();
     void summaryFollowsTypingOnly();
-    void cancelOnAnyPage_data();
-    void cancelOnAnyPage();
 };
-
-void NewPortWizardTest::finishWithoutTyping() {
-    NewNetworkPortWizard wizard(nullptr);
-    QCOMPARE(summaryAfter(wizard, [](QWizard*) {}), (QStringList{"", "Local TCU", "", "hidden"}));
-    QCOMPARE(wizard.windowTitle(), QStringLiteral("New Network Port Wizard"));
-    QCOMPARE(wizard.portname(), QString());
-    QCOMPARE(wizard.device_type(), NetworkPortItem::direct);
-    QCOMPARE(wizard.masterId(), 0);
-}
 
 void NewPortWizardTest::typeChoice_data() {
     QTest::addColumn<QList<int>>("clicked");
     QTest::addColumn<QStringList>("summary");
     QTest::addColumn<int>("type");
+    QTest::newRow("no choice") << QList<int>{} << QStringList{"", "Local TCU", "", "hidden"} << 1;
     QTest::newRow("not used") << QList<int>{0} << QStringList{"", "Not used", "", "hidden"} << 0;
     QTest::newRow("LRR") << QList<int>{2} << QStringList{"", "LRR Network", "", "shown"} << 2;
     QTest::newRow("LRR, then not used")
@@ -151,26 +140,6 @@ void NewPortWizardTest::summaryFollowsTypingOnly() {
              (QStringList{" com3 ", "Local TCU", "", "hidden"}));
     QCOMPARE(wizard.portname(), QStringLiteral("COM4"));
     QCOMPARE(wizard.masterId(), 5);
-}
-
-void NewPortWizardTest::cancelOnAnyPage_data() {
-    QTest::addColumn<int>("page");
-    QTest::newRow("port name") << int(namePage);
-    QTest::newRow("network type") << int(typePage);
-    QTest::newRow("conclusion") << int(conclusionPage);
-}
-
-void NewPortWizardTest::cancelOnAnyPage() {
-    QFETCH(int, page);
-    ModalAnswerer answerer;
-    answerer.then([page](QWidget* modal) {
-        QWizard* wizard = wizardOf(modal);
-        QTest::keyClicks(portNameEdit(wizard), QStringLiteral("COM3"));
-        goToPage(wizard, page);
-        pressButton(wizard, QWizard::CancelButton);
-    });
-    NewNetworkPortWizard wizard(nullptr);
-    QCOMPARE(wizard.exec(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(NewPortWizardTest)

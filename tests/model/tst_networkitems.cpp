@@ -48,7 +48,6 @@ private slots:
     void portRow();
     void deviceRowShowsInheritance();
     void deviceRowKeepsOldMasterIdUntilRefreshed();
-    void canAdd();
     void copyRefusals();
     void portOntoPortReplacesDevices();
     void deviceOntoPortAddsDevice();
@@ -162,19 +161,6 @@ void NetworkItemsTest::deviceRowKeepsOldMasterIdUntilRefreshed() {
     item->update_row();
     QCOMPARE(item->text(0), QStringLiteral("13.3"));
     QCOMPARE(item->text(1), QStringLiteral("retries: 9 (inherit), delay: 5000 (inherit)"));
-}
-
-void NetworkItemsTest::canAdd() {
-    QTreeWidget tree;
-    NetworkPortItem* port = lrrPort(tree, "COM3", 1);
-    NetworkDeviceItem* item = device(port, 1);
-    QVERIFY(port->can_add());
-    QVERIFY(item->can_add());
-    port->set_port_type(NetworkPortItem::direct);
-    QVERIFY(!port->can_add());
-    port->set_port_type(NetworkPortItem::ignored);
-    QVERIFY(!port->can_add());
-    QVERIFY(item->can_add());
 }
 
 void NetworkItemsTest::copyRefusals() {
