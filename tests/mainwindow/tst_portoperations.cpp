@@ -86,12 +86,10 @@ void PortOperationsTest::deviceIdentityRules() {
     QCOMPARE(com1->childCount(), 1);
 
     NetworkDeviceItem* five = window->addNetworkDevice(com2, 5);
-    NetworkDeviceItem* seven = window->addNetworkDevice(com2, 7);
+    window->addNetworkDevice(com2, 7);
     NetworkDeviceItem* ten = window->addNetworkDevice(com2, 10);
     QCOMPARE(five->name, QStringLiteral("TCU .5"));
     QCOMPARE(five->port, com2);
-    QCOMPARE(seven->text(0), QStringLiteral("4.7"));
-    QVERIFY(com2->isExpanded());
     // Devices are sorted by their row text: 4.10 before 4.5.
     QCOMPARE(com2->child(0), ten);
     QCOMPARE(com2->child(1), five);
