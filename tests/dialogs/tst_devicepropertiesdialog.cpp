@@ -52,53 +52,48 @@ private slots:
     void nullDeviceShowsNothing();
 };
 
+// Each case: the port's delay, the device's retries and delay; the rows shown; what OK stores.
 void DevicePropertiesDialogTest::opensAndStoresUnchanged_data() {
-    QTest::addColumn<int>("portDelay");
-    QTest::addColumn<int>("retries");
-    QTest::addColumn<int>("delay");
-    QTest::addColumn<QString>("retriesRow");
-    QTest::addColumn<QString>("delayRow");
-    QTest::addColumn<int>("storedRetries");
-    QTest::addColumn<int>("storedDelay");
-    QTest::newRow("inherited") << 200 << -1 << -1 << "inherited 3"
-                               << "inherited 200" << -1 << -1;
-    QTest::newRow("own") << 200 << 5 << 500 << "own 5"
-                         << "own 500" << 5 << 500;
-    QTest::newRow("own beyond range") << 200 << 120 << 200000 << "own 99"
-                                      << "own 100000" << 99 << 100000;
-    QTest::newRow("own delay 0") << 200 << 0 << 0 << "own 0"
-                                 << "own 1" << 0 << 1;
-    QTest::newRow("any negative") << 200 << -5 << -300 << "inherited 3"
-                                  << "inherited 200" << -1 << -1;
-    QTest::newRow("port delay 0") << 0 << -1 << -1 << "inherited 3"
-                                  << "inherited 1" << -1 << -1;
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<int>>("stored");
+    QTest::newRow("inherited") << QList<int>{200, -1, -1}
+                               << QStringList{"inherited 3", "inherited 200"} << QList<int>{-1, -1};
+    QTest::newRow("own") << QList<int>{200, 5, 500} << QStringList{"own 5", "own 500"}
+                         << QList<int>{5, 500};
+    QTest::newRow("own beyond range")
+        << QList<int>{200, 120, 200000} << QStringList{"own 99", "own 100000"}
+        << QList<int>{99, 100000};
+    QTest::newRow("own delay 0") << QList<int>{200, 0, 0} << QStringList{"own 0", "own 1"}
+                                 << QList<int>{0, 1};
+    QTest::newRow("any negative") << QList<int>{200, -5, -300}
+                                  << QStringList{"inherited 3", "inherited 200"}
+                                  << QList<int>{-1, -1};
+    QTest::newRow("port delay 0") << QList<int>{0, -1, -1}
+                                  << QStringList{"inherited 3", "inherited 1"}
+                                  << QList<int>{-1, -1};
 }
 
 void DevicePropertiesDialogTest::opensAndStoresUnchanged() {
-    QFETCH(int, portDelay);
-    QFETCH(int, retries);
-    QFETCH(int, delay);
+    QFETCH(QList<int>, values);
     Network network;
-    network.port.delay = portDelay;
-    network.device.retries = retries;
-    network.device.delay = delay;
+    network.port.delay = values[0];
+    network.device.retries = values[1];
+    network.device.delay = values[2];
     QString title;
-    QString retriesRow;
-    QString delayRow;
+    QStringList rows;
     ModalAnswerer answerer;
     answerer.then([&](QWidget* dialog) {
         title = dialog->windowTitle();
-        retriesRow = rowState(dialog, QStringLiteral("retries"));
-        delayRow = rowState(dialog, QStringLiteral("delay"));
+        rows << rowState(dialog, QStringLiteral("retries"))
+             << rowState(dialog, QStringLiteral("delay"));
         pressButton(dialog, QDialogButtonBox::Ok);
     });
     NetworkDevicePropertiesDialog dialog(nullptr);
     QCOMPARE(dialog.exec(&network.device), int(QDialog::Accepted));
     QCOMPARE(title, QStringLiteral("Network Device Properties [3.17]"));
-    QTEST(retriesRow, "retriesRow");
-    QTEST(delayRow, "delayRow");
-    QTEST(network.device.retries, "storedRetries");
-    QTEST(network.device.delay, "storedDelay");
+    QTEST(rows, "rows");
+    QTEST((QList<int>{network.device.retries, network.device.delay}), "stored");
 }
 
 // Leaving inheritance starts the own value at the port's; entering it shows the port's value
