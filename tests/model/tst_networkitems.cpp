@@ -1,7 +1,5 @@
-#include "model/networkdeviceitem.h"
-#include "model/networkportitem.h"
+#include "networktree.h"
 
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -14,23 +12,6 @@ QImage imageOf(const QIcon& icon) {
 bool showsIcon(const QIcon& icon, const QString& resource) {
     const QImage expected = imageOf(QIcon(resource));
     return !expected.isNull() && imageOf(icon) == expected;
-}
-
-NetworkPortItem* lrrPort(QTreeWidget& tree, const QString& name, int masterId) {
-    auto* port = new NetworkPortItem(name, false);
-    tree.addTopLevelItem(port);
-    port->set_port_type(NetworkPortItem::lrr);
-    port->set_master_id(masterId);
-    return port;
-}
-
-NetworkDeviceItem* device(NetworkPortItem* port, int submasterId, int retries = -1,
-                          int delay = -1) {
-    auto* item = new NetworkDeviceItem(QStringLiteral("TCU .%1").arg(submasterId), port);
-    item->set_submaster_id(submasterId);
-    item->set_retries(retries);
-    item->set_delay(delay);
-    return item;
 }
 
 NetworkDeviceItem* deviceAt(NetworkPortItem* port, int row) {
@@ -124,7 +105,7 @@ void NetworkItemsTest::portRow() {
 
 void NetworkItemsTest::deviceRowShowsInheritance() {
     QTreeWidget tree;
-    NetworkPortItem* port = lrrPort(tree, "COM3", 10);
+    NetworkPortItem* port = addPort(tree, "COM3", NetworkPortItem::lrr, 10);
     auto* item = new NetworkDeviceItem(QStringLiteral("TCU .1"), port);
 
     QCOMPARE(item->type(), int(NetworkItem::device_item));
@@ -148,8 +129,8 @@ void NetworkItemsTest::deviceRowShowsInheritance() {
 
 void NetworkItemsTest::deviceRowKeepsOldMasterIdUntilRefreshed() {
     QTreeWidget tree;
-    NetworkPortItem* port = lrrPort(tree, "COM3", 12);
-    NetworkDeviceItem* item = device(port, 3);
+    NetworkPortItem* port = addPort(tree, "COM3", NetworkPortItem::lrr, 12);
+    NetworkDeviceItem* item = addDevice(port, 3);
     QCOMPARE(item->text(0), QStringLiteral("12.3"));
 
     port->set_master_id(13);
@@ -165,15 +146,12 @@ void NetworkItemsTest::deviceRowKeepsOldMasterIdUntilRefreshed() {
 
 void NetworkItemsTest::copyRefusals() {
     QTreeWidget tree;
-    NetworkPortItem* lrr = lrrPort(tree, "COM1", 1);
-    NetworkPortItem* other = lrrPort(tree, "COM2", 2);
-    NetworkDeviceItem* seven = device(lrr, 7);
-    NetworkDeviceItem* sevenElsewhere = device(other, 7);
-    auto* directPort = new NetworkPortItem("COM3", false);
-    tree.addTopLevelItem(directPort);
-    directPort->set_port_type(NetworkPortItem::direct);
-    auto* unused = new NetworkPortItem("COM4", false);
-    tree.addTopLevelItem(unused);
+    NetworkPortItem* lrr = addPort(tree, "COM1", NetworkPortItem::lrr, 1);
+    NetworkPortItem* other = addPort(tree, "COM2", NetworkPortItem::lrr, 2);
+    NetworkDeviceItem* seven = addDevice(lrr, 7);
+    NetworkDeviceItem* sevenElsewhere = addDevice(other, 7);
+    NetworkPortItem* directPort = addPort(tree, "COM3", NetworkPortItem::direct);
+    NetworkPortItem* unused = addPort(tree, "COM4", NetworkPortItem::ignored);
 
     for (NetworkItem* item : std::initializer_list<NetworkItem*>{lrr, seven}) {
         QVERIFY(!item->can_copy_from(nullptr));
@@ -198,15 +176,12 @@ void NetworkItemsTest::copyRefusals() {
 
 void NetworkItemsTest::portOntoPortReplacesDevices() {
     QTreeWidget tree;
-    NetworkPortItem* source = lrrPort(tree, "COM1", 4);
+    NetworkPortItem* source = addPort(tree, "COM1", NetworkPortItem::lrr, 4);
     source->set_retries(2);
     source->set_delay(300);
-    device(source, 5, 1, -1);
-    device(source, 6, -1, 250);
-    auto* target = new NetworkPortItem("COM9", true);
-    tree.addTopLevelItem(target);
-    target->set_port_type(NetworkPortItem::direct);
-    target->set_master_id(9);
+    addDevice(source, 5, 1, -1);
+    addDevice(source, 6, -1, 250);
+    NetworkPortItem* target = addPort(tree, "COM9", NetworkPortItem::direct, 9, true);
     new NetworkDeviceItem("old", target);
 
     target->copy_from(source);
@@ -230,10 +205,10 @@ void NetworkItemsTest::portOntoPortReplacesDevices() {
 
 void NetworkItemsTest::deviceOntoPortAddsDevice() {
     QTreeWidget tree;
-    NetworkPortItem* source = lrrPort(tree, "COM1", 1);
-    NetworkDeviceItem* seven = device(source, 7, 3, 40);
-    NetworkPortItem* target = lrrPort(tree, "COM2", 2);
-    device(target, 1);
+    NetworkPortItem* source = addPort(tree, "COM1", NetworkPortItem::lrr, 1);
+    NetworkDeviceItem* seven = addDevice(source, 7, 3, 40);
+    NetworkPortItem* target = addPort(tree, "COM2", NetworkPortItem::lrr, 2);
+    addDevice(target, 1);
     const QString targetRow = target->text(1);
 
     target->copy_from(seven);
@@ -251,9 +226,9 @@ void NetworkItemsTest::deviceOntoPortAddsDevice() {
 
 void NetworkItemsTest::deviceOntoDeviceCopiesParameters() {
     QTreeWidget tree;
-    NetworkPortItem* port = lrrPort(tree, "COM1", 1);
-    NetworkDeviceItem* source = device(port, 2, 8, -1);
-    NetworkDeviceItem* target = device(port, 3, 1, 100);
+    NetworkPortItem* port = addPort(tree, "COM1", NetworkPortItem::lrr, 1);
+    NetworkDeviceItem* source = addDevice(port, 2, 8, -1);
+    NetworkDeviceItem* target = addDevice(port, 3, 1, 100);
 
     target->copy_from(source);
 

@@ -1,7 +1,6 @@
-#include "model/networkdeviceitem.h"
+#include "networktree.h"
 #include "storage/networkformat.h"
 
-#include <QTreeWidget>
 #include <QtTest>
 
 #include <stdexcept>
@@ -35,21 +34,6 @@ private:
         return QStringList{"master_id", "retries", "delay"}.at(field);
     }
 };
-
-NetworkPortItem* addPort(QTreeWidget& tree, const QString& name, NetworkPortItem::port_type_t type,
-                         int masterId = 0) {
-    auto* port = new NetworkPortItem(name, false);
-    tree.addTopLevelItem(port);
-    port->set_port_type(type);
-    port->set_master_id(masterId);
-    return port;
-}
-
-NetworkDeviceItem* addDevice(NetworkPortItem* port, int submasterId) {
-    auto* device = new NetworkDeviceItem(QString(), port);
-    device->set_submaster_id(submasterId);
-    return device;
-}
 
 } // namespace
 
