@@ -247,8 +247,6 @@ void EditCommandsTest::editDevice() {
     }));
     actionOf(window, "actionEdit_Device")->trigger();
     QCOMPARE(device->retries, 7);
-    QCOMPARE(device->delay, -1);
-    QCOMPARE(device->text(1), QStringLiteral("retries: 7, delay: 5000 (inherit)"));
     QVERIFY(window.isModified());
 }
 

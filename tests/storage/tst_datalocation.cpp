@@ -1,6 +1,4 @@
-#include "machineports.h"
-#include "mainwindow/mainwindow.h"
-#include "temporaryhome.h"
+#include "windowfixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,10 +12,9 @@ private slots:
 };
 
 void DataLocationTest::configFileLiesBesideTheDataDirectory() {
-    TemporaryHome home;
-    MachinePorts noPorts;
-    MainWindow window;
-    const QString dataHome = QFileInfo(home.dataHome()).canonicalFilePath();
+    WindowOnTestMachine test;
+    MainWindow& window = test.window;
+    const QString dataHome = QFileInfo(test.home.dataHome()).canonicalFilePath();
     const QString ownDirectory = dataHome + QLatin1Char('/') + QCoreApplication::applicationName();
     // The window's constructor already asked once; start from a fresh account.
     QDir(dataHome).removeRecursively();
