@@ -1,8 +1,8 @@
 #include "model/networkdeviceitem.h"
 
 #include "model/networkportitem.h"
+#include "res/resourceicon.h"
 
-#include <QIcon>
 #include <QObject>
 
 NetworkDeviceItem::NetworkDeviceItem(const QString& name, NetworkPortItem* port)
@@ -17,7 +17,7 @@ QString NetworkDeviceItem::to_string() const {
 
 void NetworkDeviceItem::update_row() {
     setText(0, to_string());
-    setIcon(0, QIcon(QStringLiteral(":/res/device.ico")));
+    setIcon(0, resourceIcon(QStringLiteral("device.ico")));
 
     const int portRetries = port != nullptr ? port->retries : 0;
     const int portDelay = port != nullptr ? port->delay : 0;

@@ -1,8 +1,8 @@
 #include "model/networkportitem.h"
 
 #include "model/networkdeviceitem.h"
+#include "res/resourceicon.h"
 
-#include <QIcon>
 #include <QObject>
 
 NetworkPortItem::NetworkPortItem(const QString& name, bool detected)
@@ -17,28 +17,28 @@ QString NetworkPortItem::to_string() const {
 void NetworkPortItem::update_row() {
     setText(0, name);
     if (detected) {
-        setIcon(0, QIcon(QStringLiteral(":/res/usb.ico")));
+        setIcon(0, resourceIcon(QStringLiteral("usb.ico")));
     } else if (name == QLatin1String("auto")) {
-        setIcon(0, QIcon(QStringLiteral(":/res/find.ico")));
+        setIcon(0, resourceIcon(QStringLiteral("find.ico")));
     } else {
-        setIcon(0, QIcon(QStringLiteral(":/res/ignore.ico")));
+        setIcon(0, resourceIcon(QStringLiteral("ignore.ico")));
     }
 
     switch (port_type) {
     case ignored:
         setText(1, QObject::tr("Not used"));
-        setIcon(1, QIcon(QStringLiteral(":/res/ignore.ico")));
+        setIcon(1, resourceIcon(QStringLiteral("ignore.ico")));
         break;
     case direct:
         setText(1, QObject::tr("Direct TCU"));
-        setIcon(1, QIcon(QStringLiteral(":/res/network-wired-3.ico")));
+        setIcon(1, resourceIcon(QStringLiteral("network-wired-3.ico")));
         break;
     case lrr:
         setText(1, QObject::tr("LRR ID: %1, retries: %2, delay: %3")
                        .arg(master_id)
                        .arg(retries)
                        .arg(delay));
-        setIcon(1, QIcon(QStringLiteral(":/res/network-wireless.ico")));
+        setIcon(1, resourceIcon(QStringLiteral("network-wireless.ico")));
         break;
     }
 }
