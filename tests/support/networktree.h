@@ -3,6 +3,7 @@
 #include "model/networkdeviceitem.h"
 #include "model/networkportitem.h"
 
+#include <QStringList>
 #include <QTreeWidget>
 
 // Rows of a network built straight into a tree, without a main window and its rules.
@@ -24,4 +25,15 @@ inline NetworkDeviceItem* addDevice(NetworkPortItem* port, int submasterId, int 
     device->set_retries(retries);
     device->set_delay(delay);
     return device;
+}
+
+// A row and the rows below it, each as "first column|second column".
+inline QStringList rowsOf(const QTreeWidgetItem* row) {
+    QStringList rows;
+    if (row != nullptr) {
+        rows << row->text(0) + QLatin1Char('|') + row->text(1);
+        for (int i = 0; i < row->childCount(); ++i)
+            rows += rowsOf(row->child(i));
+    }
+    return rows;
 }
