@@ -2,12 +2,12 @@
 
 #include "mainwindow/messageboxes.h"
 #include "model/networkdeviceitem.h"
+#include "storage/filewrite.h"
 #include "storage/networkformat.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -68,12 +68,7 @@ bool MainWindow::save(const std::string& path) {
     try {
         qDebug() << "Save to" << path.c_str();
         const QByteArray text = storage::networkText(*ui->treeWidget);
-        // Written aside and then renamed into place, so a failure leaves the old file intact;
-        // where no file can be created beside it, the file itself is rewritten.
-        QSaveFile file(fromUtf8(path));
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text) != text.size() ||
-            !file.commit()) {
+        if (!storage::replaceFileContent(fromUtf8(path), text, storage::FileForm::text)) {
             throw std::runtime_error(
                 tr("Unable to write file \"%1\"").arg(fromUtf8(path)).toUtf8().toStdString());
         }

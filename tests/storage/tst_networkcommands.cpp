@@ -1,10 +1,13 @@
 #include "modalanswerer.h"
+#include "smalldisk.h"
 #include "windowfixture.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -34,6 +37,19 @@ void blockConfigFile(MainWindow& window) {
     QDir().mkpath(configFileOf(window) + QStringLiteral("/blocked"));
 }
 
+// Runs one of the ways the configuration file gets written.
+void saveBy(MainWindow& window, const QString& command) {
+    if (command == QLatin1String("save(path)")) {
+        QVERIFY(!window.save(window.getQuarnTCUDataFileName()));
+    } else if (command == QLatin1String("OK")) {
+        QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
+    } else if (command == QLatin1String("close")) {
+        QVERIFY(window.close());
+    } else {
+        QMetaObject::invokeMethod(&window, "newNetwork");
+    }
+}
+
 } // namespace
 
 class NetworkCommandsTest : public QObject {
@@ -47,6 +63,8 @@ private slots:
     void closingSavesWithoutAsking();
     void deleteNetwork();
     void createNetwork();
+    void savingOntoAFullDisk_data();
+    void savingOntoAFullDisk();
     void exportLeavesModifiedAlone();
     void importReplacesTheNetwork();
 };
@@ -188,6 +206,60 @@ void NetworkCommandsTest::createNetwork() {
     QMetaObject::invokeMethod(&window, "newNetwork");
     QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
     QVERIFY(window.isModified());
+}
+
+void NetworkCommandsTest::savingOntoAFullDisk_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("inPlace"); // the folder allows no new file: the file is rewritten
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("save(path)") << "save(path)" << false << false;
+    QTest::newRow("OK") << "OK" << false << false;
+    QTest::newRow("close") << "close" << false << true;
+    QTest::newRow("Network create") << "Network create" << false << false;
+    QTest::newRow("save(path) in place") << "save(path)" << true << false;
+    QTest::newRow("close in place") << "close" << true << true;
+}
+
+// A write cut short by a full disk fails the save, and the old file stays as it was.
+void NetworkCommandsTest::savingOntoAFullDisk() {
+    QFETCH(QString, command);
+    QFETCH(bool, inPlace);
+    QFETCH(bool, closes);
+    WindowOnTestMachine test(oneAdapter);
+    MainWindow& window = test.window;
+    const QString path = configFileOf(window);
+    const QString folder = QFileInfo(path).path();
+    SmallDisk disk(folder, 64);
+    if (!disk.error().isEmpty()) {
+        QSKIP(qPrintable(QStringLiteral("needs root to mount a small disk: %1").arg(disk.error())));
+    }
+    startWithEmptyNetwork(window);
+    const QByteArray old = readFile(path);
+    QCOMPARE(old, QByteArray("{\"net\": []}"));
+    disk.fill();
+    std::optional<PermissionsObeyed> obeyed;
+    if (inPlace) {
+        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        obeyed.emplace();
+    }
+    // More than the page the old file holds on the disk.
+    for (int port = 1; port <= 60; ++port) {
+        window.addNetworkPort(QStringLiteral("COM%1").arg(port), NetworkPortItem::lrr, port);
+    }
+    window.show();
+
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    saveBy(window, command);
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
+    QCOMPARE(seen.text, QStringLiteral("Unable to write file \"%1\"").arg(path));
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(window.isVisible(), !closes);
+    QVERIFY(window.isModified());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
 }
 
 void NetworkCommandsTest::exportLeavesModifiedAlone() {

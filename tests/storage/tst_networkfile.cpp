@@ -4,16 +4,6 @@
 
 #include <QtTest>
 
-namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-} // namespace
-
 class NetworkFileTest : public QObject {
     Q_OBJECT
 

@@ -34,6 +34,12 @@ inline void writeFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
 inline void createConfigFile(MainWindow& window, const QByteArray& content = "{\"net\": []}") {
     writeFile(configFileOf(window), content);
 }
