@@ -2,7 +2,9 @@
 
 #include "rs232/platform.h"
 
+#include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -18,29 +20,67 @@ struct TtyPort {
 };
 
 // The kernel's device tree under a sysfs root, seen as device nodes with Windows-style instance
-// identifiers, so that the identifier rules of the Windows device tree apply unchanged.
+// identifiers, so that the identifier rules of the Windows device tree apply unchanged. Each
+// sysfs entry is read at most once per scan: what a device is and says is kept until the next.
 class SysfsTree {
 public:
-    explicit SysfsTree(std::filesystem::path root);
+    explicit SysfsTree(const std::filesystem::path& root);
 
-    // The ttys that have a real device behind them, by name. Nodes stay valid across scans.
+    // Scans afresh: the ttys that have a real device behind them, by name. Nodes stay valid
+    // across scans.
     std::vector<TtyPort> ports();
-    std::vector<std::string> portNames() const;
+    // The names of the last scan's ports; scans when there has been none.
+    std::vector<std::string> portNames();
 
     bool exists(DevNode node) const;
     // The node's instance identifier, or an empty string for an unknown node.
-    std::string instanceIdentifier(DevNode node) const;
+    std::string instanceIdentifier(DevNode node);
     // The parent device, or 0 at the top of the tree.
     DevNode parent(DevNode node);
 
 private:
-    DevNode nodeOf(const std::filesystem::path& device);
-    bool isPort(const std::filesystem::path& tty) const;
-    TtyPort port(const std::string& name, const std::filesystem::path& device);
+    enum class Kind { usbDevice, usbInterface, other };
 
-    std::filesystem::path root;
-    std::filesystem::path devicesRoot;          // canonical, as of the last scan
-    std::vector<std::filesystem::path> devices; // node n is devices[n - 1]
+    // What one scan learnt of a device; each field is read when first needed.
+    struct Facts {
+        std::optional<std::string> bus; // the subsystem's name, empty for none
+        std::optional<std::string> identifier;
+        std::optional<std::string> hardwareIdentifier; // USB\VID_xxxx&PID_xxxx
+        std::optional<std::string> label;              // product or interface string
+        std::optional<std::string> manufacturer;       // of a USB device
+    };
+
+    struct Device {
+        std::string path;
+        std::optional<DevNode> parent;
+        unsigned scan = 0; // the scan facts belong to
+        Facts facts;
+    };
+
+    DevNode nodeOf(const std::string& path);
+    Device& device(DevNode node);
+    Facts& facts(DevNode node);
+    const std::string& bus(DevNode node);
+    Kind kind(DevNode node);
+    const std::string& label(DevNode node);
+    const std::string& manufacturer(DevNode node);
+    std::string identifier(DevNode node);
+    std::string usbHardwareIdentifier(DevNode node);
+    std::string attribute(DevNode node, const char* name);
+    std::string madeUpInstance(DevNode node);
+
+    std::optional<std::string> portDevice(const std::string& tty) const;
+    DevNode hardwareDevice(DevNode node);
+    DevNode identifyingDevice(DevNode node);
+    std::string deviceName(DevNode node);
+    std::string usbManufacturer(DevNode node);
+    TtyPort port(const std::string& name, DevNode device);
+
+    std::string root;
+    std::string devicesRoot;
+    unsigned scan = 0;
+    std::optional<std::vector<std::string>> scannedNames;
+    std::deque<Device> devices; // node n is devices[n - 1]
     std::unordered_map<std::string, DevNode> nodes;
 };
 

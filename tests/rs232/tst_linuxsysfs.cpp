@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <fstream>
+
 using namespace RS232;
 using RS232::test::FakeSysfs;
 using RS232::test::PlatformGuard;
@@ -17,15 +19,17 @@ private slots:
     void listsPortsWithHardware();
     void describesEachPort_data();
     void describesEachPort();
+    void rescanReadsChangedDevices();
 
 private:
     QTemporaryDir directory;
+    std::string root;
     std::vector<Serial> ports;
 };
 
 void LinuxSysfsTest::initTestCase() {
     QVERIFY(directory.isValid());
-    const std::string root = directory.path().toStdString() + "/sys";
+    root = directory.path().toStdString() + "/sys";
     FakeSysfs sysfs(root);
     sysfs.addUsbSerial(
         {"1-1", "10c4", "ea60", "0001", "Silicon Labs", "CP2102 USB to UART Bridge Controller"},
@@ -84,7 +88,25 @@ void LinuxSysfsTest::describesEachPort() {
     QCOMPARE(int(port.productIdentifier), std::max(product, 0));
     QCOMPARE(QString::fromStdString(port.serialNumber), serialNumber);
     QCOMPARE(port.handle, invalidHandle);
+    QCOMPARE(port.isBlocking, false);
     QCOMPARE(port.baudRate, 9600);
+    QCOMPARE(int(port.byteSize), 8);
+    QCOMPARE(int(port.stopBits), 0);
+    QCOMPARE(int(port.parity), 0);
+}
+
+// Another adapter plugged in where the last one was: same place in the tree, new serial number.
+void LinuxSysfsTest::rescanReadsChangedDevices() {
+    LinuxPlatform sysfsBackend(root);
+    PlatformGuard guard(sysfsBackend);
+    std::vector<Serial> before;
+    Serial::enumerate(before);
+    std::ofstream(root + "/devices/pci0000:00/0000:00:14.0/usb1/1-1/serial") << "0002\n";
+    std::vector<Serial> after;
+    Serial::enumerate(after);
+    QCOMPARE(before.size(), after.size());
+    QCOMPARE(before[2].serialNumber, std::string("0001"));
+    QCOMPARE(after[2].serialNumber, std::string("0002"));
 }
 
 QTEST_APPLESS_MAIN(LinuxSysfsTest)
