@@ -90,6 +90,7 @@ private:
 
     void connectActions();
     void sortPorts();
+    bool networkFilePresent() const;
     void enableCommands(bool networkPresent);
     void enableItemCommands(const NetworkItem* item);
 

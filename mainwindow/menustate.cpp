@@ -7,17 +7,21 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool networkFilePresent(const std::string& fileName) {
-    const fs::file_type type = fs::status(fs::u8path(fileName)).type();
-    return type != fs::file_type::not_found && type != fs::file_type::none;
+// Only a file that is known to be missing counts as absent. Where the file system cannot tell
+// (a loop of links, a folder that cannot be read), the commands that need the file stay on and
+// report the error themselves.
+bool MainWindow::networkFilePresent() const {
+    try {
+        std::error_code error;
+        return fs::status(fs::u8path(getQuarnTCUDataFileName()), error).type() !=
+               fs::file_type::not_found;
+    } catch (const std::exception&) {
+        return true;
+    }
 }
 
-} // namespace
-
 void MainWindow::updateMenus() {
-    const bool present = networkFilePresent(getQuarnTCUDataFileName());
+    const bool present = networkFilePresent();
     enableCommands(present);
 
     const QList<QTreeWidgetItem*> selection = ui->treeWidget->selectedItems();

@@ -12,8 +12,11 @@ namespace storage {
 
 namespace {
 
+// An entry whose status cannot be read is left alone: what is wrong with it shows when the
+// path is used.
 void createIfMissing(const fs::path& directory) {
-    if (!fs::exists(directory)) {
+    std::error_code error;
+    if (fs::status(directory, error).type() == fs::file_type::not_found) {
         fs::create_directories(directory);
     }
 }

@@ -68,6 +68,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::load() {
     try {
         const std::string path = getQuarnTCUDataFileName();
+        // A status that cannot be read (a loop of links) throws, and is reported as the failure.
         if (fs::exists(fs::status(fs::u8path(path)))) {
             return load(path);
         }

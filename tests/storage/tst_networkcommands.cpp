@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -58,7 +60,8 @@ class NetworkCommandsTest : public QObject {
 private slots:
     void startWithoutConfigurationDeclined();
     void startWithoutConfigurationAccepted();
-    void startWithUnreadableConfiguration();
+    void startWithOddEntryAtTheConfiguration_data();
+    void startWithOddEntryAtTheConfiguration();
     void okSavesChangesAndCloses();
     void closingSavesWithoutAsking();
     void deleteNetwork();
@@ -97,15 +100,56 @@ void NetworkCommandsTest::startWithoutConfigurationAccepted() {
     QVERIFY(actionOf(test.window, "actionNetwork_delete")->isEnabled());
 }
 
-void NetworkCommandsTest::startWithUnreadableConfiguration() {
-    WindowOnTestMachine test;
-    // Any entry of that name counts as the configuration, so no question is asked.
-    QDir().mkpath(configFileOf(test.window));
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok));
+void NetworkCommandsTest::startWithOddEntryAtTheConfiguration_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("message"); // how the failed load begins; none when it succeeds
 
-    QVERIFY(!test.window.load());
+    // Any entry of that name counts as the configuration, so no question is asked.
+    QTest::newRow("directory") << "directory" << true << "Unable to parse file";
+    // The status cannot be read: the file counts as present and the load says why.
+    QTest::newRow("loop of links")
+        << "loop" << true << QString::fromLocal8Bit(std::strerror(ELOOP));
+    QTest::newRow("loop of links at its folder")
+        << "folder loop" << true << QString::fromLocal8Bit(std::strerror(ELOOP));
+    // A link to nothing is no configuration: one created on Yes goes where the link points.
+    QTest::newRow("dangling link") << "dangling" << false << QString();
+}
+
+void NetworkCommandsTest::startWithOddEntryAtTheConfiguration() {
+    QFETCH(QString, entry);
+    QFETCH(bool, present);
+    QFETCH(QString, message);
+    TemporaryHome home;
+    MachinePorts ports(oneAdapter);
+    const QString path = home.dataHome() + QStringLiteral("/quarntcu/config.net");
+    const QString target = home.path() + QStringLiteral("/elsewhere.net");
+    const QString folder = QFileInfo(path).path();
+    QDir().mkpath(home.dataHome());
+    if (entry == QLatin1String("folder loop")) {
+        QFile::link(folder, folder);
+    } else if (entry == QLatin1String("directory")) {
+        QDir().mkpath(path);
+    } else {
+        QDir().mkpath(folder);
+        QFile::link(entry == QLatin1String("loop") ? path : target, path);
+    }
+
+    MainWindow window;
+    QCOMPARE(actionOf(window, "actionNetwork_create")->isEnabled(), !present);
+    QCOMPARE(actionOf(window, "actionNetwork_delete")->isEnabled(), present);
+    SeenMessageBox seen;
+    ModalAnswerer answerer;
+    answerer.then(pressMessageBoxButton(present ? QMessageBox::Ok : QMessageBox::Yes, &seen));
+    QCOMPARE(window.load(), !present);
     QVERIFY(answerer.allAnswered());
+    if (present) {
+        QCOMPARE(seen.title, QStringLiteral("Load network configuration file"));
+        QVERIFY2(seen.text.contains(message), qPrintable(seen.text));
+    } else {
+        QVERIFY(readFile(target).contains("\"COM3\""));
+        QVERIFY(QFileInfo(path).isSymLink());
+    }
 }
 
 void NetworkCommandsTest::okSavesChangesAndCloses() {
