@@ -2,6 +2,7 @@
 
 #include "mainwindow/messageboxes.h"
 #include "model/networkdeviceitem.h"
+#include "storage/backups.h"
 #include "storage/filewrite.h"
 #include "storage/networkformat.h"
 #include "ui_mainwindow.h"
@@ -68,10 +69,12 @@ bool MainWindow::save(const std::string& path) {
     try {
         qDebug() << "Save to" << path.c_str();
         const QByteArray text = storage::networkText(*ui->treeWidget);
+        storage::ConfigurationBackup backup(path);
         if (!storage::replaceFileContent(fromUtf8(path), text, storage::FileForm::text)) {
             throw std::runtime_error(
                 tr("Unable to write file \"%1\"").arg(fromUtf8(path)).toUtf8().toStdString());
         }
+        backup.keep();
         return true;
     } catch (const std::exception& error) {
         showFailure(this, tr("Save network configuration file"), error);

@@ -280,6 +280,13 @@ void NetworkCommandsTest::savingOntoAFullDisk() {
     }
     startWithEmptyNetwork(window);
     const QByteArray old = readFile(path);
+    const QDir backups(QString::fromStdString(window.getDataFileName()) + "/backups");
+    backups.mkpath(QStringLiteral("."));
+    for (int day = 1; day <= 5; ++day) {
+        writeFile(backups.filePath(QStringLiteral("config-2020-01-0%1_00-00-00.000.net").arg(day)),
+                  QByteArray::number(day));
+    }
+    const QStringList kept = backups.entryList(QDir::Files);
     QCOMPARE(old, QByteArray("{\"net\": []}"));
     disk.fill();
     std::optional<PermissionsObeyed> obeyed;
@@ -304,6 +311,7 @@ void NetworkCommandsTest::savingOntoAFullDisk() {
     QCOMPARE(window.isVisible(), !closes);
     QVERIFY(window.isModified());
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
+    QCOMPARE(backups.entryList(QDir::Files), kept); // none added, none dropped
 }
 
 void NetworkCommandsTest::exportLeavesModifiedAlone() {

@@ -12,6 +12,7 @@ private slots:
     void loadingMergesIntoTheTree();
     void failedLoadKeepsWhatWasRead();
     void unwritableFileIsReported();
+    void savesKeepTheLastFiveVersions();
 };
 
 void NetworkFileTest::roundTrip() {
@@ -107,6 +108,33 @@ void NetworkFileTest::unwritableFileIsReported() {
     QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
     QCOMPARE(seen.text, QStringLiteral("Unable to write file \"%1\"").arg(path));
     QVERIFY(!QFile::exists(path));
+}
+
+void NetworkFileTest::savesKeepTheLastFiveVersions() {
+    WindowOnTestMachine test;
+    MainWindow& window = test.window;
+    startWithEmptyNetwork(window);
+    const std::string config = window.getQuarnTCUDataFileName();
+    const QDir backups(QString::fromStdString(window.getDataFileName()) + "/backups");
+
+    QList<QByteArray> replaced;
+    for (int save = 1; save <= 6; ++save) {
+        replaced << readFile(QString::fromStdString(config));
+        window.addNetworkPort(QStringLiteral("COM%1").arg(save), NetworkPortItem::direct, 0);
+        QVERIFY(window.save(config));
+    }
+    const QStringList names = backups.entryList(QDir::Files, QDir::Name);
+    QCOMPARE(names.size(), 5);
+    const QRegularExpression dated(R"(^config-\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.\d{3}\.net$)");
+    for (int i = 0; i < names.size(); ++i) {
+        QVERIFY2(dated.match(names[i]).hasMatch(), qPrintable(names[i]));
+        QCOMPARE(readFile(backups.filePath(names[i])), replaced[i + 1]);
+    }
+
+    // Only the configuration file has earlier versions kept.
+    const std::string exported = (test.home.path() + QStringLiteral("/export.net")).toStdString();
+    QVERIFY(window.save(exported) && window.save(exported));
+    QCOMPARE(backups.entryList(QDir::Files, QDir::Name), names);
 }
 
 QTEST_MAIN(NetworkFileTest)

@@ -1,0 +1,100 @@
+#include "storage/backups.h"
+
+#include "storage/datalocation.h"
+#include "storage/filewrite.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace storage {
+
+namespace {
+
+constexpr int versionsKept = 5;
+const QString namePrefix = QStringLiteral("config-");
+const QString timeFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss.zzz");
+// Names of the same length, so that their order is the order of their times.
+const QString namePattern = QStringLiteral("config-\?\?\?\?-\?\?-\?\?_\?\?-\?\?-\?\?.\?\?\?.net");
+
+bool isConfigurationFile(const std::string& path) {
+    const fs::path file = fs::u8path(path);
+    std::error_code error;
+    return fs::is_regular_file(file, error) &&
+           fs::equivalent(file, fs::u8path(configFileNameBeside(appDataDirectory())), error);
+}
+
+QStringList backupsOldestFirst(const QDir& folder) {
+    return folder.entryList({namePattern}, QDir::Files, QDir::Name);
+}
+
+// Now, or just after the newest backup when the clock has gone back or two saves share a
+// millisecond: a new backup always sorts last.
+QString nameForNewBackup(const QDir& folder) {
+    QDateTime time = QDateTime::currentDateTimeUtc();
+    const QStringList existing = backupsOldestFirst(folder);
+    if (!existing.isEmpty()) {
+        QDateTime newest = QDateTime::fromString(
+            existing.last().mid(namePrefix.size(), timeFormat.size()), timeFormat);
+        newest.setTimeSpec(Qt::UTC);
+        if (newest.isValid() && newest >= time) {
+            time = newest.addMSecs(1);
+        }
+    }
+    return namePrefix + time.toString(timeFormat) + QStringLiteral(".net");
+}
+
+QByteArray contentOf(const QString& path, bool& read) {
+    QFile file(path);
+    read = file.open(QIODevice::ReadOnly);
+    const QByteArray content = file.readAll();
+    read = read && file.error() == QFileDevice::NoError;
+    return content;
+}
+
+} // namespace
+
+ConfigurationBackup::ConfigurationBackup(const std::string& path) {
+    try {
+        if (!isConfigurationFile(path)) {
+            return;
+        }
+        folder = QString::fromStdString(appDataDirectory()) + QStringLiteral("/backups");
+        bool read = false;
+        const QByteArray content = contentOf(QString::fromStdString(path), read);
+        const QString name = nameForNewBackup(QDir(folder));
+        if (read && QDir().mkpath(folder) &&
+            replaceFileContent(folder + QLatin1Char('/') + name, content, FileForm::binary)) {
+            copy = folder + QLatin1Char('/') + name;
+        } else {
+            qWarning() << "Unable to keep a backup of" << path.c_str() << "in" << folder;
+        }
+    } catch (const std::exception& error) {
+        qWarning() << "Unable to keep a backup of" << path.c_str() << ":" << error.what();
+    }
+}
+
+ConfigurationBackup::~ConfigurationBackup() {
+    if (!kept && !copy.isEmpty()) {
+        QFile::remove(copy);
+    }
+}
+
+void ConfigurationBackup::keep() {
+    kept = true;
+    if (copy.isEmpty()) {
+        return;
+    }
+    QDir backups(folder);
+    QStringList names = backupsOldestFirst(backups);
+    while (names.size() > versionsKept) {
+        backups.remove(names.takeFirst());
+    }
+}
+
+} // namespace storage
