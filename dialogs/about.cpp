@@ -1,5 +1,6 @@
 #include "dialogs/about.h"
 
+#include "res/resourceicon.h"
 #include "ui_about.h"
 
 namespace {
@@ -17,6 +18,7 @@ const char* const aboutText =
 
 About::About(QWidget* parent) : QDialog(parent), ui(new Ui_About) {
     ui->setupUi(this);
+    setWindowIcon(resourceIcon(QStringLiteral("vexalo.ico")));
     ui->textBrowser->setOpenLinks(true);
     ui->textBrowser->setOpenExternalLinks(true);
     ui->textBrowser->setHtml(QString::fromLatin1(aboutText));

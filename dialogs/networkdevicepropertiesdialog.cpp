@@ -2,6 +2,7 @@
 
 #include "model/networkdeviceitem.h"
 #include "model/networkportitem.h"
+#include "res/resourceicon.h"
 #include "ui_networkdevicepropertiesdialog.h"
 
 #include <functional>
@@ -56,6 +57,7 @@ private:
 NetworkDevicePropertiesDialog::NetworkDevicePropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui_NetworkDevicePropertiesDialog) {
     ui->setupUi(this);
+    setWindowIcon(resourceIcon(QStringLiteral("vexalo.ico")));
     // Puts the text "Inherit" to the left of its box, next to the row's label.
     ui->retriesInherit->setLayoutDirection(Qt::RightToLeft);
     ui->delayInherit->setLayoutDirection(Qt::RightToLeft);

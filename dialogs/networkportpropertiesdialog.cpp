@@ -1,11 +1,13 @@
 #include "dialogs/networkportpropertiesdialog.h"
 
 #include "model/networkportitem.h"
+#include "res/resourceicon.h"
 #include "ui_networkportpropertiesdialog.h"
 
 NetworkPortPropertiesDialog::NetworkPortPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui_NetworkPortPropertiesDialog) {
     ui->setupUi(this);
+    setWindowIcon(resourceIcon(QStringLiteral("vexalo.ico")));
 }
 
 NetworkPortPropertiesDialog::~NetworkPortPropertiesDialog() {

@@ -1,14 +1,34 @@
 #include "mainwindow/mainwindow.h"
 
 #include "dialogs/about.h"
+#include "res/resourceicon.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
+
+namespace {
+
+// The form's icons come from the shared icon cache, which decodes nothing before they are drawn.
+void setFormIcons(QMainWindow& window, const Ui_MainWindow& ui) {
+    window.setWindowIcon(resourceIcon(QStringLiteral("vexalo.ico")));
+    const std::pair<QAbstractButton*, const char*> buttons[] = {
+        {ui.cutButton, "edit-cut.ico"},         {ui.copyButton, "edit-copy.ico"},
+        {ui.pasteButton, "edit-paste.ico"},     {ui.addButton, "list-add.ico"},
+        {ui.deleteButton, "list-remove.ico"},   {ui.editButton, "edit.ico"},
+        {ui.cancelButton, "dialog-cancel.ico"}, {ui.applyButton, "dialog-apply.ico"},
+        {ui.okButton, "application-exit.ico"},
+    };
+    for (const auto& [button, file] : buttons)
+        button->setIcon(resourceIcon(QLatin1String(file)));
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), ui(new Ui_MainWindow), currentItem(nullptr), clipboardItem(nullptr),
       clipboardIsCut(false), modified(false) {
     ui->setupUi(this);
+    setFormIcons(*this, *ui);
     setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
     connectActions();
     createDefaultNetwork();

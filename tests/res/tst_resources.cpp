@@ -1,3 +1,5 @@
+#include "res/resourceicon.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QtTest>
@@ -15,9 +17,21 @@ private slots:
              {"find", "edit-copy", "dialog-apply", "list-remove", "dialog-cancel", "ignore",
               "network-wireless", "application-exit", "edit-cut", "network-wired-3", "list-add",
               "edit", "vexalo", "usb", "edit-paste", "device"}) {
-            const QIcon icon(QStringLiteral(":/res/%1.ico").arg(QLatin1String(name)));
+            const QString file = QStringLiteral("%1.ico").arg(QLatin1String(name));
+            const QIcon icon(":/res/" + file);
             for (int side : {16, 24, 32, 48})
                 QVERIFY2(icon.availableSizes().contains(QSize(side, side)), name);
+            // The shared icon decodes only what is drawn, and must draw what the file does.
+            const QIcon shared = resourceIcon(file);
+            for (int side : {16, 20, 32, 64}) {
+                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
+                    QCOMPARE(shared.actualSize(QSize(side, side), mode),
+                             icon.actualSize(QSize(side, side), mode));
+                    QVERIFY2(shared.pixmap(side, mode).toImage() ==
+                                 icon.pixmap(side, mode).toImage(),
+                             qPrintable(QStringLiteral("%1 %2 %3").arg(file).arg(side).arg(mode)));
+                }
+            }
             const QImage image = icon.pixmap(16, 16).toImage();
             const QByteArray bits(reinterpret_cast<const char*>(image.constBits()),
                                   int(image.sizeInBytes()));
