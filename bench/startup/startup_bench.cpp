@@ -54,6 +54,8 @@ long long timeToFirstFrame(const char* program) {
         return -1;
     int status = 0;
     waitpid(child, &status, 0);
+    if (reported.empty())
+        std::fprintf(stderr, "%s ended with status %d without drawing a window\n", program, status);
     return reported.empty() ? -1 : std::atoll(reported.c_str()) - start;
 }
 
@@ -95,7 +97,7 @@ int main(int argc, char* argv[]) {
     }
     fs::remove_all(pattern);
     if (std::count(editor.begin(), editor.end(), -1) + std::count(bare.begin(), bare.end(), -1)) {
-        std::fprintf(stderr, "a program ended without showing a window\n");
+        std::fprintf(stderr, "no medians: some runs drew no window\n");
         return 1;
     }
     const double editorMedian = medianMilliseconds(editor);
