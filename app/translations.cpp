@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -18,6 +20,26 @@ const std::unordered_map<std::string, std::string>& lang_files() {
 
 namespace {
 
+// The working directory comes first, so a file put there overrides the installed one; then the
+// executable's folder (a build tree, a Windows installation) and the share folder beside it (an
+// installation under a prefix such as /usr).
+QStringList translationPlaces(const QString& file) {
+    const QString name = QFileInfo(file).fileName();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {file, programFolder + QLatin1Char('/') + name,
+            programFolder + QStringLiteral("/../share/vexalo/translations/") + name};
+}
+
+void loadFromFirstPlace(QTranslator& translator, const QString& file) {
+    for (const QString& place : translationPlaces(file)) {
+        if (translator.load(place)) {
+            qDebug() << "Load translation from"
+                     << qPrintable(QDir::cleanPath(QFileInfo(place).absoluteFilePath()));
+            return;
+        }
+    }
+}
+
 void installApplicationTranslator(QCoreApplication& app, const std::string& language,
                                   QTranslator& translator) {
     const auto entry = lang_files().find(language);
@@ -27,7 +49,7 @@ void installApplicationTranslator(QCoreApplication& app, const std::string& lang
         return;
     }
     // A missing file is not reported: the program then shows its English source texts.
-    translator.load(QString::fromUtf8(entry->second.c_str()));
+    loadFromFirstPlace(translator, QString::fromUtf8(entry->second.c_str()));
     app.installTranslator(&translator);
 }
 

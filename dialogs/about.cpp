@@ -5,14 +5,16 @@
 
 namespace {
 
-// Names and numbers only, so it is the same in every language.
-const char* const aboutText =
-    "<h2>Tessarund</h2><table>"
-    "<tr><td>Version:</td><td>" VEXALO_VERSION "</td></tr>"
-    "<tr><td>Copyright:</td><td>&copy; 2026 Tessarund developers</td></tr>"
-    "<tr><td>Website:</td><td>"
-    "<a href=\"https://tessarund.example/\">https://tessarund.example/</a></td></tr>"
-    "</table>";
+// Only the copyright caption is translated: the rest is names and numbers. The cells never wrap;
+// in every language each row fits on one line at the dialog's own size.
+QString aboutText() {
+    return QStringLiteral("<h2>Tessarund</h2><table>"
+                          "<tr><td>Version:</td><td>" VEXALO_VERSION "</td></tr>"
+                          "<tr><td style=\"white-space: nowrap\">%1</td>"
+                          "<td style=\"white-space: nowrap\">&copy; 2026 Tessarund</td></tr>"
+                          "</table>")
+        .arg(About::tr("Copyright:").toHtmlEscaped());
+}
 
 } // namespace
 
@@ -21,7 +23,7 @@ About::About(QWidget* parent) : QDialog(parent), ui(new Ui_About) {
     setWindowIcon(resourceIcon(QStringLiteral("vexalo.ico")));
     ui->textBrowser->setOpenLinks(true);
     ui->textBrowser->setOpenExternalLinks(true);
-    ui->textBrowser->setHtml(QString::fromLatin1(aboutText));
+    ui->textBrowser->setHtml(aboutText());
 }
 
 About::~About() {

@@ -4,7 +4,7 @@
 
 class Ui_About;
 
-// The program's picture, title, version, copyright and website.
+// The program's picture, title, version and copyright.
 class About : public QDialog {
     Q_OBJECT
 

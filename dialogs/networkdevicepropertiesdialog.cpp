@@ -81,6 +81,7 @@ int NetworkDevicePropertiesDialog::exec(NetworkDeviceItem* device) {
                                  [port] { return port->delay; });
     delay.followCheckBox(this);
     delay.load(device->delay);
+    focusFirstEditableField();
 
     const int result = QDialog::exec();
     if (result == 0) {
@@ -89,4 +90,16 @@ int NetworkDevicePropertiesDialog::exec(NetworkDeviceItem* device) {
     device->set_retries(retries.stored());
     device->set_delay(delay.stored());
     return result;
+}
+
+// The keyboard starts where the user can type a value, with the value selected for overtyping;
+// when both rows inherit, on the first "Inherit" box.
+void NetworkDevicePropertiesDialog::focusFirstEditableField() {
+    for (QSpinBox* value : {ui->retriesSpinBox, ui->delaySpinBox}) {
+        if (!value->isReadOnly()) {
+            value->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    ui->retriesInherit->setFocus(Qt::TabFocusReason);
 }

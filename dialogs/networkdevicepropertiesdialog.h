@@ -24,5 +24,7 @@ private:
     // Only the overload that takes the item to edit is for callers.
     using QDialog::exec;
 
+    void focusFirstEditableField();
+
     Ui_NetworkDevicePropertiesDialog* ui;
 };

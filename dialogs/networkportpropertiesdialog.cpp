@@ -54,17 +54,24 @@ void NetworkPortPropertiesDialog::followPortTypeChoice() {
 }
 
 void NetworkPortPropertiesDialog::loadPort(const NetworkPortItem& port) {
+    QRadioButton* typeButton = nullptr;
     switch (port.port_type) {
     case NetworkPortItem::ignored:
-        ui->unusedRadioButton->setChecked(true);
+        typeButton = ui->unusedRadioButton;
         break;
     case NetworkPortItem::direct:
-        ui->localTCURadioButton->setChecked(true);
+        typeButton = ui->localTCURadioButton;
         break;
     case NetworkPortItem::lrr:
-        ui->lrrRadioButton->setChecked(true);
+        typeButton = ui->lrrRadioButton;
         break;
     }
+    if (typeButton != nullptr) {
+        typeButton->setChecked(true);
+    }
+    // The keyboard starts on the port's own type, so that Space then Enter keeps it; on another
+    // type it would change the port and, away from LRR, delete its devices.
+    (typeButton != nullptr ? typeButton : ui->unusedRadioButton)->setFocus(Qt::TabFocusReason);
     ui->masterIdSpinBox->setValue(port.master_id);
     ui->retriesSpinBox->setValue(port.retries);
     ui->delaySpinBox->setValue(port.delay);

@@ -34,9 +34,16 @@ NewNetworkPortWizard::NewNetworkPortWizard(QWidget* parent) : QWizard(parent) {
     connectTypeChoice(lrrRadioButton, lrrText, true);
 
     addPage(createNetworkNamePage());
-    addPage(createNetworkTypePage());
+    const int typePage = addPage(createNetworkTypePage());
     addPage(createConclusionPage());
     setWindowTitle(tr("New Network Port Wizard"));
+    // The wizard puts the keyboard on a page's first button, "Not used", where Space would
+    // change the chosen type; start on the chosen one instead.
+    connect(this, &QWizard::currentIdChanged, this, [this, typePage](int id) {
+        if (id == typePage) {
+            focusCheckedType();
+        }
+    });
 }
 
 QString NewNetworkPortWizard::portname() const {
@@ -99,6 +106,14 @@ void NewNetworkPortWizard::connectTypeChoice(QRadioButton* button, const QString
             showMasterId(usesMasterId);
         }
     });
+}
+
+void NewNetworkPortWizard::focusCheckedType() {
+    for (QRadioButton* button : {unusedRadioButton, localTCURadioButton, lrrRadioButton}) {
+        if (button->isChecked()) {
+            button->setFocus(Qt::TabFocusReason);
+        }
+    }
 }
 
 void NewNetworkPortWizard::showMasterId(bool visible) {

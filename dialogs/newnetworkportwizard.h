@@ -28,6 +28,7 @@ private:
     QWizardPage* createConclusionPage();
     void connectTypeChoice(QRadioButton* button, const QString& typeText, bool usesMasterId);
     void showMasterId(bool visible);
+    void focusCheckedType();
 
     QLineEdit* portNameEdit;
     QRadioButton* unusedRadioButton;

@@ -55,6 +55,8 @@ void MainWindow::connectActions() {
     connect(ui->action_Cut, &QAction::triggered, this, &MainWindow::on_cutButton_pressed);
     connect(ui->actionCopy, &QAction::triggered, this, &MainWindow::on_copyButton_pressed);
     connect(ui->action_Paste, &QAction::triggered, this, &MainWindow::on_pasteButton_pressed);
+    // Exit is the window's close button in the menu: pending changes are saved the same way.
+    connect(ui->actionE_xit, &QAction::triggered, this, &MainWindow::close);
 }
 
 void MainWindow::aboutThis() {
@@ -75,5 +77,7 @@ void MainWindow::on_cancelButton_pressed() {
     close();
 }
 
-// Apply has no effect: the network is written by OK and on closing.
-void MainWindow::on_applyButton_pressed() {}
+// Writes pending changes as OK does, but keeps the window open; a failure is shown the same way.
+void MainWindow::on_applyButton_pressed() {
+    save();
+}

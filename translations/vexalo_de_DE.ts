@@ -7,6 +7,10 @@
         <source>About ZUN</source>
         <translation>Über ZUN</translation>
     </message>
+    <message>
+        <source>Copyright:</source>
+        <translation>Urheberrecht:</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

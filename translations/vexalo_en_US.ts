@@ -7,6 +7,10 @@
         <source>About ZUN</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Copyright:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -3,8 +3,11 @@
 #include "app/translations.h"
 #include "app/usage.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <iostream>
@@ -52,6 +55,56 @@ CommandLine parse(const QStringList& args) {
     return parseCommandLine(static_cast<int>(storage.size()), argv.data());
 }
 
+// Starts the editor in German from a folder and returns its debug log up to the line that says
+// which translation file it loaded; then stops it.
+QString translationLogFrom(const QString& folder) {
+    QProcess editor;
+    editor.setWorkingDirectory(folder);
+    editor.setReadChannel(QProcess::StandardError);
+    editor.start(QStringLiteral(VEXALO_EXECUTABLE), {"-l", "de"});
+    QString log;
+    const QDeadlineTimer deadline(20000);
+    while (!log.contains(QStringLiteral(".qm\n")) &&
+           editor.waitForReadyRead(int(deadline.remainingTime()))) {
+        log += QString::fromUtf8(editor.readAllStandardError());
+    }
+    editor.kill();
+    editor.waitForFinished();
+    return log;
+}
+
+// A text as lupdate lists it in a translation source file.
+struct SourceText {
+    QString context;
+    QString source;
+    QString comment;
+};
+
+QList<SourceText> sourceTexts(const QString& tsFile) {
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<SourceText> texts;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            texts.append({context, QString(), QString()});
+        } else if (xml.name() == QLatin1String("source")) {
+            texts.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            texts.last().comment = xml.readElementText();
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -64,6 +117,9 @@ private slots:
     void helpExitsBeforeAnythingIsCreated();
     void languageSelectsTranslationFile_data();
     void languageSelectsTranslationFile();
+    void translationFoundFromAnyFolder_data();
+    void translationFoundFromAnyFolder();
+    void germanTranslatesEverySourceText();
 };
 
 void StartupTest::commandLine_data() {
@@ -166,6 +222,45 @@ void StartupTest::languageSelectsTranslationFile() {
     QCOMPARE(QCoreApplication::translate("QObject", "Not used"), expectedText);
     QCoreApplication::removeTranslator(&appTranslator);
     QCoreApplication::removeTranslator(&toolkitTranslator);
+}
+
+void StartupTest::translationFoundFromAnyFolder_data() {
+    QTest::addColumn<bool>("copyInWorkingDirectory");
+    QTest::newRow("working directory first") << true;
+    QTest::newRow("then the executable's folder") << false;
+}
+
+// The installed layout, share/vexalo/translations beside bin/, is checked on the package.
+void StartupTest::translationFoundFromAnyFolder() {
+    QFETCH(bool, copyInWorkingDirectory);
+    QTemporaryDir folder;
+    const QString built = QStringLiteral(VEXALO_BINARY_DIR "/vexalo_de_DE.qm");
+    const QString copy = folder.filePath(QStringLiteral("vexalo_de_DE.qm"));
+    if (copyInWorkingDirectory) {
+        QVERIFY(QFile::copy(built, copy));
+    }
+    const QString log = translationLogFrom(folder.path());
+    const QString expected =
+        QStringLiteral("Load translation from %1\n").arg(copyInWorkingDirectory ? copy : built);
+    QVERIFY2(log.contains(expected), qPrintable(log));
+}
+
+// Texts left untranslated on purpose are not handed to the translator, so they are not listed.
+void StartupTest::germanTranslatesEverySourceText() {
+    const QList<SourceText> texts = sourceTexts(QStringLiteral(VEXALO_SOURCE_TEXTS));
+    QVERIFY(texts.size() > 80);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(VEXALO_BINARY_DIR "/vexalo_de_DE.qm")));
+    QStringList missing;
+    for (const SourceText& text : texts) {
+        if (german
+                .translate(qPrintable(text.context), qPrintable(text.source),
+                           text.comment.isEmpty() ? nullptr : qPrintable(text.comment))
+                .isEmpty()) {
+            missing << text.context + QStringLiteral(": ") + text.source;
+        }
+    }
+    QCOMPARE(missing, QStringList());
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

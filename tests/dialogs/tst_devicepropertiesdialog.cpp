@@ -57,21 +57,26 @@ void DevicePropertiesDialogTest::opensAndStoresUnchanged_data() {
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QList<int>>("stored");
+    QTest::addColumn<QString>("focus");
     QTest::newRow("inherited") << QList<int>{200, -1, -1}
-                               << QStringList{"inherited 3", "inherited 200"} << QList<int>{-1, -1};
+                               << QStringList{"inherited 3", "inherited 200"} << QList<int>{-1, -1}
+                               << "retriesInherit";
     QTest::newRow("own") << QList<int>{200, 5, 500} << QStringList{"own 5", "own 500"}
-                         << QList<int>{5, 500};
+                         << QList<int>{5, 500} << "retriesSpinBox";
+    QTest::newRow("inherited retries, own delay")
+        << QList<int>{200, -1, 500} << QStringList{"inherited 3", "own 500"} << QList<int>{-1, 500}
+        << "delaySpinBox";
     QTest::newRow("own beyond range")
         << QList<int>{200, 120, 200000} << QStringList{"own 99", "own 100000"}
-        << QList<int>{99, 100000};
+        << QList<int>{99, 100000} << "retriesSpinBox";
     QTest::newRow("own delay 0") << QList<int>{200, 0, 0} << QStringList{"own 0", "own 1"}
-                                 << QList<int>{0, 1};
+                                 << QList<int>{0, 1} << "retriesSpinBox";
     QTest::newRow("any negative") << QList<int>{200, -5, -300}
                                   << QStringList{"inherited 3", "inherited 200"}
-                                  << QList<int>{-1, -1};
+                                  << QList<int>{-1, -1} << "retriesInherit";
     QTest::newRow("port delay 0") << QList<int>{0, -1, -1}
-                                  << QStringList{"inherited 3", "inherited 1"}
-                                  << QList<int>{-1, -1};
+                                  << QStringList{"inherited 3", "inherited 1"} << QList<int>{-1, -1}
+                                  << "retriesInherit";
 }
 
 void DevicePropertiesDialogTest::opensAndStoresUnchanged() {
@@ -82,17 +87,20 @@ void DevicePropertiesDialogTest::opensAndStoresUnchanged() {
     network.device.delay = values[2];
     QString title;
     QStringList rows;
+    QString focus;
     ModalAnswerer answerer;
     answerer.then([&](QWidget* dialog) {
         title = dialog->windowTitle();
         rows << rowState(dialog, QStringLiteral("retries"))
              << rowState(dialog, QStringLiteral("delay"));
+        focus = focusedName(dialog);
         pressButton(dialog, QDialogButtonBox::Ok);
     });
     NetworkDevicePropertiesDialog dialog(nullptr);
     QCOMPARE(dialog.exec(&network.device), int(QDialog::Accepted));
     QCOMPARE(title, QStringLiteral("Network Device Properties [3.17]"));
     QTEST(rows, "rows");
+    QTEST(focus, "focus");
     QTEST((QList<int>{network.device.retries, network.device.delay}), "stored");
 }
 

@@ -57,7 +57,7 @@ void NewDeviceWizardTest::addressFollowsTyping() {
     ModalAnswerer answerer;
     answerer.then([&](QWidget* modal) {
         QWizard* wizard = wizardOf(modal);
-        QTest::keyClicks(submasterIdEdit(wizard), typed);
+        typeAtFocus(wizard, typed);
         goToPage(wizard, conclusionPage);
         address = addressShown(wizard);
         pressButton(wizard, QWizard::FinishButton);

@@ -92,6 +92,9 @@ void NewPortWizardTest::typeChoice() {
     NewNetworkPortWizard wizard(nullptr);
     QTEST(summaryAfter(wizard,
                        [&](QWizard* shown) {
+                           // Space on the type page keeps the type the page shows checked.
+                           goToPage(shown, typePage);
+                           pressKeyAtFocus(shown, Qt::Key_Space);
                            for (int index : clicked) {
                                typeButton(shown, index)->click();
                            }
@@ -133,7 +136,7 @@ void NewPortWizardTest::summaryFollowsTypingOnly() {
     NewNetworkPortWizard wizard(nullptr);
     QCOMPARE(summaryAfter(wizard,
                           [](QWizard* shown) {
-                              QTest::keyClicks(portNameEdit(shown), QStringLiteral(" com3 "));
+                              typeAtFocus(shown, QStringLiteral(" com3 "));
                               portNameEdit(shown)->setText(QStringLiteral("COM4"));
                               masterIdEdit(shown)->setText(QStringLiteral("5"));
                           }),

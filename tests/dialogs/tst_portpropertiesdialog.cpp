@@ -73,10 +73,12 @@ void PortPropertiesDialogTest::opensWithPortType_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("checked");
     QTest::addColumn<QStringList>("visible");
-    QTest::newRow("not used") << 0 << "unusedRadioButton" << QStringList();
-    QTest::newRow("local TCU") << 1 << "localTCURadioButton" << QStringList();
-    QTest::newRow("LRR") << 2 << "lrrRadioButton" << propertyFields;
-    QTest::newRow("unknown type") << 7 << QString() << propertyFields;
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("not used") << 0 << "unusedRadioButton" << QStringList() << "unusedRadioButton";
+    QTest::newRow("local TCU") << 1 << "localTCURadioButton" << QStringList()
+                               << "localTCURadioButton";
+    QTest::newRow("LRR") << 2 << "lrrRadioButton" << propertyFields << "lrrRadioButton";
+    QTest::newRow("unknown type") << 7 << QString() << propertyFields << "unusedRadioButton";
 }
 
 void PortPropertiesDialogTest::opensWithPortType() {
@@ -86,11 +88,13 @@ void PortPropertiesDialogTest::opensWithPortType() {
     QString title;
     QString checked;
     QStringList visible;
+    QString focus;
     ModalAnswerer answerer;
     answerer.then([&](QWidget* dialog) {
         title = dialog->windowTitle();
         checked = checkedType(dialog);
         visible = visibleFields(dialog);
+        focus = focusedName(dialog);
         pressButton(dialog, QDialogButtonBox::Cancel);
     });
     NetworkPortPropertiesDialog dialog(nullptr);
@@ -98,6 +102,8 @@ void PortPropertiesDialogTest::opensWithPortType() {
     QCOMPARE(title, QStringLiteral("Network Port Properties [COM3]"));
     QTEST(checked, "checked");
     QTEST(visible, "visible");
+    // Space then Enter must not turn the port into another type.
+    QTEST(focus, "focus");
 }
 
 void PortPropertiesDialogTest::okWritesClampedValues_data() {

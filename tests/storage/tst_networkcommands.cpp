@@ -62,8 +62,8 @@ private slots:
     void startWithoutConfigurationAccepted();
     void startWithOddEntryAtTheConfiguration_data();
     void startWithOddEntryAtTheConfiguration();
-    void okSavesChangesAndCloses();
-    void closingSavesWithoutAsking();
+    void savingCommands_data();
+    void savingCommands();
     void deleteNetwork();
     void createNetwork();
     void savingOntoAFullDisk_data();
@@ -152,50 +152,54 @@ void NetworkCommandsTest::startWithOddEntryAtTheConfiguration() {
     }
 }
 
-void NetworkCommandsTest::okSavesChangesAndCloses() {
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    window.show();
-    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!QFile::exists(configFileOf(window)));
-
-    window.show();
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!window.isModified());
-    QVERIFY(QFile::exists(configFileOf(window)));
-
-    // When saving fails the user is told, and the window stays open.
-    window.show();
-    window.addNetworkPort("COM8", NetworkPortItem::direct, 0);
-    blockConfigFile(window);
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok));
-    QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
-    QVERIFY(answerer.allAnswered());
-    QVERIFY(window.isVisible());
-    QVERIFY(window.isModified());
+void NetworkCommandsTest::savingCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("closesAfterFailure");
+    QTest::newRow("OK") << "okButton" << true << false;
+    QTest::newRow("Apply") << "applyButton" << false << false;
+    QTest::newRow("Cancel") << "cancelButton" << true << true;
+    QTest::newRow("Exit") << "actionE_xit" << true << true;
+    QTest::newRow("close button") << "" << true << true;
 }
 
-void NetworkCommandsTest::closingSavesWithoutAsking() {
+// Each command writes pending changes without asking, and only pending ones; a failed write
+// is shown in an error box and keeps the changes marked.
+void NetworkCommandsTest::savingCommands() {
+    QFETCH(QString, command);
+    QFETCH(bool, closes);
     WindowOnTestMachine test(oneAdapter);
     MainWindow& window = test.window;
-    window.show();
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    QVERIFY(window.close());
-    QVERIFY(QFile::exists(configFileOf(window)));
-    QVERIFY(!window.isModified());
+    const auto run = [&] {
+        window.show();
+        if (command.isEmpty()) {
+            window.close();
+        } else if (command.startsWith(QLatin1String("action"))) {
+            actionOf(window, qPrintable(command))->trigger();
+        } else {
+            QTest::mousePress(buttonOf(window, qPrintable(command)), Qt::LeftButton);
+        }
+    };
 
-    // When the file cannot be written the user is told, and the window closes all the same.
-    window.show();
+    run();
+    QCOMPARE(window.isVisible(), !closes);
+    QVERIFY(!QFile::exists(configFileOf(window)));
+
+    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
+    run();
+    QCOMPARE(window.isVisible(), !closes);
+    QVERIFY(!window.isModified());
+    QVERIFY(readFile(configFileOf(window)).contains("\"COM7\""));
+
     window.addNetworkPort("COM8", NetworkPortItem::direct, 0);
     blockConfigFile(window);
+    SeenMessageBox seen;
     ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok));
-    QVERIFY(window.close());
+    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
+    run();
     QVERIFY(answerer.allAnswered());
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QTEST(!window.isVisible(), "closesAfterFailure");
     QVERIFY(window.isModified());
 }
 
