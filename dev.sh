@@ -4,6 +4,7 @@
 #   ./dev.sh run [editor options]   e.g. ./dev.sh run -l de
 #   ./dev.sh test
 #   ./dev.sh sanitize               the test suite built with the address and UB sanitizers
+#   ./dev.sh package                the Debian package build/tessarund_VERSION_ARCH.deb
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -59,6 +60,14 @@ test)
     build
     run_tests
     ;;
+package)
+    # dpkg-shlibdeps finds the package's dependencies; CPack recognises programs with file;
+    # tests/package/check-deb.sh validates the desktop entry and the AppStream data.
+    packages+=(dpkg-dev file desktop-file-utils appstream)
+    install_missing_packages
+    build
+    (cd "$build_dir" && cpack)
+    ;;
 sanitize)
     install_missing_packages
     build_dir=${VEXALO_SANITIZE_BUILD_DIR:-$source_dir/build-sanitize}
@@ -68,7 +77,7 @@ sanitize)
     run_tests
     ;;
 *)
-    echo "usage: $0 run [editor options] | $0 test | $0 sanitize" >&2
+    echo "usage: $0 run [editor options] | $0 test | $0 sanitize | $0 package" >&2
     exit 2
     ;;
 esac

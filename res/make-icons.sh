@@ -70,3 +70,9 @@ drawn device 16 24 32 48
 drawn vexalo 16 24 32 48 256
 
 render src/vexalo.svg 256 vexalo.png
+
+# The desktop's icon theme takes the picture as PNG files by size, installed from hicolor/.
+mkdir -p hicolor
+for size in 16 32 48 64 128 256; do
+    render "$(drawing_for vexalo "$size")" "$size" "hicolor/vexalo-$size.png"
+done
