@@ -51,9 +51,8 @@ case "$command" in
 run)
     install_missing_packages
     build
-    # The editor looks for its translation files in the working directory.
-    cd "$build_dir"
-    exec ./vexalo "$@"
+    # The editor finds its translation files beside itself, whatever the working directory.
+    exec "$build_dir/vexalo" "$@"
     ;;
 test)
     install_missing_packages
