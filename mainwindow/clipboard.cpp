@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/treebatch.h"
 #include "model/networkitem.h"
 
 // The clipboard refers to a live row, so a paste takes the source's values as they are at that
@@ -22,9 +23,12 @@ void MainWindow::on_pasteButton_pressed() {
         !currentItem->can_copy_from(clipboardItem)) {
         return;
     }
-    currentItem->copy_from(clipboardItem);
-    if (clipboardIsCut) {
-        deleteItem(clipboardItem);
+    {
+        const TreeBatch batch(*batching); // a port brings all its devices
+        currentItem->copy_from(clipboardItem);
+        if (clipboardIsCut) {
+            deleteItem(clipboardItem);
+        }
     }
     updateMenus();
 }

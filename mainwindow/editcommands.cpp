@@ -5,6 +5,7 @@
 #include "dialogs/newnetworkdevicewizard.h"
 #include "dialogs/newnetworkportwizard.h"
 #include "mainwindow/messageboxes.h"
+#include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
 #include "ui_mainwindow.h"
 
@@ -61,9 +62,7 @@ NetworkDeviceItem* MainWindow::addNewNetworkDevice(NetworkPortItem* port) {
 }
 
 void MainWindow::deleteDevicesOf(NetworkPortItem* port) {
-    while (port->childCount() > 0) {
-        deleteItem(port->child(0));
-    }
+    deleteItems(port->takeChildren());
 }
 
 // A port of the machine stays in the tree when deleted; it only stops being used.
@@ -102,16 +101,21 @@ void MainWindow::editNetworkPort(NetworkPortItem* port) {
         return;
     }
     modified = true;
-    port->update_row();
-    if (port->port_type != NetworkPortItem::lrr) {
-        deleteDevicesOf(port);
-    } else {
-        for (int i = 0; i < port->childCount(); ++i) {
-            static_cast<NetworkItem*>(port->child(i))->update_row();
+    {
+        // A refreshed device row moves within the sorted port, so the rows are taken first and
+        // sorted once at the end.
+        const TreeBatch batch(*batching);
+        port->update_row();
+        if (port->port_type != NetworkPortItem::lrr) {
+            deleteDevicesOf(port);
+        } else {
+            for (NetworkDeviceItem* device : port->devices()) {
+                device->update_row();
+            }
         }
     }
     ui->treeWidget->setCurrentItem(port);
-    ui->treeWidget->resizeColumnToContents(0);
+    batching->fitNameColumn();
     updateMenus();
 }
 
@@ -124,7 +128,7 @@ void MainWindow::editNetworkDevice(NetworkDeviceItem* device) {
         modified = true;
         device->update_row();
         ui->treeWidget->setCurrentItem(device);
-        ui->treeWidget->resizeColumnToContents(0);
+        batching->fitNameColumn();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "dialogs/about.h"
+#include "mainwindow/treebatch.h"
 #include "res/resourceicon.h"
 #include "ui_mainwindow.h"
 
@@ -29,6 +30,7 @@ MainWindow::MainWindow(QWidget* parent)
       clipboardIsCut(false), modified(false) {
     ui->setupUi(this);
     setFormIcons(*this, *ui);
+    batching = std::make_unique<TreeBatching>(*ui->treeWidget);
     setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
     connectActions();
     createDefaultNetwork();

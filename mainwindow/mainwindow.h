@@ -4,12 +4,14 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 class NetworkDeviceItem;
 class QCloseEvent;
 class NetworkItem;
 class QTreeWidgetItem;
+class TreeBatching;
 class Ui_MainWindow;
 
 // The editor's only top-level window: the network tree, its commands and the window-wide state
@@ -87,14 +89,16 @@ private:
     void editNetworkPort(NetworkPortItem* port);
     void editNetworkDevice(NetworkDeviceItem* device);
     void deleteDevicesOf(NetworkPortItem* port);
+    // The steps of deleteItem for several rows at once, with one refresh of the menus.
+    void deleteItems(const QList<QTreeWidgetItem*>& rows);
 
     void connectActions();
-    void sortPorts();
     bool networkFilePresent() const;
     void enableCommands(bool networkPresent);
     void enableItemCommands(const NetworkItem* item);
 
     Ui_MainWindow* ui;
+    std::unique_ptr<TreeBatching> batching;
     NetworkItem* currentItem;
     NetworkItem* clipboardItem;
     bool clipboardIsCut;

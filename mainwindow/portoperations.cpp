@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
 #include "ui_mainwindow.h"
 
@@ -42,8 +43,8 @@ NetworkPortItem* MainWindow::addNetworkPort(const QString& name, NetworkPortItem
         port->set_master_id(masterId);
     }
     ui->treeWidget->addTopLevelItem(port);
-    sortPorts();
-    ui->treeWidget->resizeColumnToContents(0);
+    batching->sortByName();
+    batching->fitNameColumn();
     modified = true;
     return port;
 }
@@ -61,7 +62,7 @@ NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int subma
     const QString name = QStringLiteral("%1.%2").arg(QStringLiteral("TCU ")).arg(submasterId);
     auto* device = new NetworkDeviceItem(name, port);
     device->set_submaster_id(submasterId);
-    ui->treeWidget->resizeColumnToContents(0);
+    batching->fitNameColumn();
     modified = true;
     return device;
 }
@@ -69,21 +70,20 @@ NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int subma
 // Removing the current row makes the tree select a neighbour while the row is half destroyed,
 // and the menus recomputed for that selection must find no reference to it.
 void MainWindow::deleteItem(QTreeWidgetItem* item) {
+    deleteItems({item});
+}
+
+void MainWindow::deleteItems(const QList<QTreeWidgetItem*>& rows) {
     currentItem = nullptr;
     clipboardItem = nullptr;
-    delete item;
+    qDeleteAll(rows);
     updateMenus();
 }
 
+// Every port goes with its devices in one step of the tree, rather than row by row.
 void MainWindow::clearNetwork() {
-    while (ui->treeWidget->topLevelItemCount() > 0) {
-        deleteItem(ui->treeWidget->topLevelItem(0));
-    }
     currentItem = nullptr;
+    clipboardItem = nullptr;
+    ui->treeWidget->clear();
     updateMenus();
-}
-
-void MainWindow::sortPorts() {
-    ui->treeWidget->setSortingEnabled(true);
-    ui->treeWidget->sortItems(0, Qt::AscendingOrder);
 }

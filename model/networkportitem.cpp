@@ -103,10 +103,18 @@ bool NetworkPortItem::hasDeviceWithSubmasterId(int submasterId) const {
     return false;
 }
 
-void NetworkPortItem::deleteDevices() {
-    while (childCount() > 0) {
-        delete child(0);
+QList<NetworkDeviceItem*> NetworkPortItem::devices() const {
+    QList<NetworkDeviceItem*> rows;
+    rows.reserve(childCount());
+    for (int i = 0; i < childCount(); ++i) {
+        rows << static_cast<NetworkDeviceItem*>(child(i));
     }
+    return rows;
+}
+
+// The old devices leave the tree in one step, not row by row.
+void NetworkPortItem::deleteDevices() {
+    qDeleteAll(takeChildren());
 }
 
 void NetworkPortItem::copyPort(const NetworkPortItem& source) {
@@ -115,8 +123,8 @@ void NetworkPortItem::copyPort(const NetworkPortItem& source) {
     retries = source.retries;
     delay = source.delay;
     deleteDevices();
-    for (int i = 0; i < source.childCount(); ++i) {
-        addCopyOfDevice(*static_cast<const NetworkItem*>(source.child(i)));
+    for (const NetworkDeviceItem* device : source.devices()) {
+        addCopyOfDevice(*device);
     }
     update_row();
 }

@@ -2,6 +2,10 @@
 
 #include "model/networkitem.h"
 
+#include <QList>
+
+class NetworkDeviceItem;
+
 // A serial port of the computer: a top-level row of the tree.
 class NetworkPortItem : public NetworkItem {
 public:
@@ -21,6 +25,10 @@ public:
     void set_master_id(int id);
     void set_retries(int count);
     void set_delay(int value);
+
+    // The device rows in row order at the time of the call; a refreshed row may move within a
+    // sorted tree, so loops over the devices take this list first.
+    QList<NetworkDeviceItem*> devices() const;
 
     // Found among the machine's serial ports; chooses the row icon only.
     bool detected;

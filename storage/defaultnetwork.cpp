@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/treebatch.h"
 #include "rs232/serial.h"
 #include "ui_mainwindow.h"
 
@@ -23,6 +24,7 @@ bool MainWindow::createDefaultNetwork() {
     std::vector<RS232::Serial> ports;
     RS232::Serial::enumerate(ports);
 
+    const TreeBatch batch(*batching);
     QList<QTreeWidgetItem*> detected;
     for (const RS232::Serial& port : ports) {
         const QString name = QString::fromUtf8(port.portName.c_str());
@@ -31,7 +33,7 @@ bool MainWindow::createDefaultNetwork() {
         }
     }
     ui->treeWidget->insertTopLevelItems(0, detected);
-    sortPorts();
+    batching->sortByName();
 
     bool usable = true;
     if (ui->treeWidget->topLevelItemCount() == 0) {

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/messageboxes.h"
+#include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
 #include "storage/backups.h"
 #include "storage/filewrite.h"
@@ -85,6 +86,7 @@ bool MainWindow::save(const std::string& path) {
 bool MainWindow::load(const std::string& path) {
     try {
         qDebug() << "Load from" << path.c_str();
+        const TreeBatch batch(*batching);
         QFile file(fromUtf8(path));
         // A file that cannot be opened reads as empty text and so fails to parse.
         const QByteArray text =

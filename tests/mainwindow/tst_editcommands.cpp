@@ -192,17 +192,21 @@ void EditCommandsTest::deleteDevice() {
 
 void EditCommandsTest::editPortType() {
     MainWindow& window = test->window;
-    NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 10);
-    NetworkDeviceItem* device = window.addNetworkDevice(port, 2);
+    NetworkPortItem* port = window.addNetworkPort("COM5", NetworkPortItem::lrr, 1);
+    window.addNetworkDevice(port, 1);
+    window.addNetworkDevice(port, 2);
 
+    // Refreshing 1.1 to 4.1 moves it behind 1.2 in the sorted tree; both rows must still be
+    // refreshed.
     ModalAnswerer renumbered;
     renumbered.then(onDialog(QDialogButtonBox::Ok, [](QWidget* dialog) {
-        dialog->findChild<QSpinBox*>(QStringLiteral("masterIdSpinBox"))->setValue(11);
+        dialog->findChild<QSpinBox*>(QStringLiteral("masterIdSpinBox"))->setValue(4);
     }));
     selectOnly(window, port);
     actionOf(window, "actionEdit_Port")->trigger();
-    QCOMPARE(port->master_id, 11);
-    QCOMPARE(device->text(0), QStringLiteral("11.2"));
+    QCOMPARE(port->master_id, 4);
+    QCOMPARE(port->child(0)->text(0), QStringLiteral("4.1"));
+    QCOMPARE(port->child(1)->text(0), QStringLiteral("4.2"));
 
     ModalAnswerer madeDirect;
     madeDirect.then(onDialog(QDialogButtonBox::Ok,
