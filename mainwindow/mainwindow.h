@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <bitset>
+
 #include <memory>
 #include <string>
 
@@ -46,6 +48,11 @@ public:
     NetworkPortItem* addNetworkPort(const QString& name, NetworkPortItem::port_type_t type,
                                     int masterId);
     NetworkDeviceItem* addNetworkDevice(NetworkPortItem* port, int submasterId);
+    // The same for callers that add many devices to one port: inUse starts as the port's
+    // submaster IDs (NetworkPortItem::submasterIdsInUse) and gains each new one, so that the
+    // check searches no rows.
+    NetworkDeviceItem* addNetworkDevice(NetworkPortItem* port, int submasterId,
+                                        std::bitset<256>& inUse);
     void deleteItem(QTreeWidgetItem* item);
     void clearNetwork();
 

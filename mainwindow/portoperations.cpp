@@ -50,18 +50,22 @@ NetworkPortItem* MainWindow::addNetworkPort(const QString& name, NetworkPortItem
 }
 
 NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int submasterId) {
+    std::bitset<256> inUse = port->submasterIdsInUse();
+    return addNetworkDevice(port, submasterId, inUse);
+}
+
+NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int submasterId,
+                                                std::bitset<256>& inUse) {
     if (!validId(submasterId)) {
         throw ruleViolation(tr("Submaster ID %1 is invalid [1..255]").arg(submasterId));
     }
-    for (int i = 0; i < port->childCount(); ++i) {
-        const auto* device = static_cast<const NetworkDeviceItem*>(port->child(i));
-        if (device->submaster_id == submasterId) {
-            throw ruleViolation(tr("Submaster ID %1 is already in use").arg(submasterId));
-        }
+    const auto bit = static_cast<std::size_t>(submasterId);
+    if (inUse.test(bit)) {
+        throw ruleViolation(tr("Submaster ID %1 is already in use").arg(submasterId));
     }
+    inUse.set(bit);
     const QString name = QStringLiteral("%1.%2").arg(QStringLiteral("TCU ")).arg(submasterId);
-    auto* device = new NetworkDeviceItem(name, port);
-    device->set_submaster_id(submasterId);
+    auto* device = new NetworkDeviceItem(name, port, submasterId);
     batching->fitNameColumn();
     modified = true;
     return device;

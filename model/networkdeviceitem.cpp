@@ -5,9 +5,10 @@
 
 #include <QObject>
 
-NetworkDeviceItem::NetworkDeviceItem(const QString& name, NetworkPortItem* port)
-    : NetworkItem(name, port, device_item), port(port) {
+NetworkDeviceItem::NetworkDeviceItem(const QString& name, NetworkPortItem* port, int submasterId)
+    : NetworkItem(name, nullptr, device_item), port(port), submaster_id(submasterId) {
     update_row();
+    appendTo(port);
 }
 
 QString NetworkDeviceItem::to_string() const {

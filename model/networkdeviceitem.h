@@ -10,7 +10,8 @@ class NetworkDeviceItem : public NetworkItem {
 public:
     static constexpr int inherit = -1;
 
-    NetworkDeviceItem(const QString& name, NetworkPortItem* port);
+    // The row is drawn before it joins port's children, so a sorted tree places it once.
+    NetworkDeviceItem(const QString& name, NetworkPortItem* port, int submasterId = 1);
 
     QString to_string() const override;
     void update_row() override;
@@ -23,7 +24,7 @@ public:
     void set_delay(int value);
 
     NetworkPortItem* port; // the parent row, not owned
-    int submaster_id = 1;
+    int submaster_id;
     int retries = inherit;
     int delay = inherit;
 };

@@ -1,11 +1,16 @@
 #include "model/networkitem.h"
 
 NetworkItem::NetworkItem(const QString& name, QTreeWidgetItem* parent, item_type_t type)
-    : QTreeWidgetItem(parent, type), name(name) {
+    : QTreeWidgetItem(type), name(name) {
     setText(0, name);
     if (parent != nullptr) {
-        parent->setExpanded(true);
+        appendTo(parent);
     }
+}
+
+void NetworkItem::appendTo(QTreeWidgetItem* parent) {
+    parent->addChild(this);
+    parent->setExpanded(true);
 }
 
 NetworkItem::~NetworkItem() = default;

@@ -21,4 +21,8 @@ public:
     virtual void copy_from(const NetworkItem* other) = 0;
 
     QString name;
+
+protected:
+    // Appends this row to parent's children and opens the parent row.
+    void appendTo(QTreeWidgetItem* parent);
 };

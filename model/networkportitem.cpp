@@ -112,6 +112,16 @@ QList<NetworkDeviceItem*> NetworkPortItem::devices() const {
     return rows;
 }
 
+std::bitset<256> NetworkPortItem::submasterIdsInUse() const {
+    std::bitset<256> used;
+    for (const NetworkDeviceItem* device : devices()) {
+        if (device->submaster_id >= 1 && device->submaster_id <= 255) {
+            used.set(static_cast<std::size_t>(device->submaster_id));
+        }
+    }
+    return used;
+}
+
 // The old devices leave the tree in one step, not row by row.
 void NetworkPortItem::deleteDevices() {
     qDeleteAll(takeChildren());
@@ -131,8 +141,7 @@ void NetworkPortItem::copyPort(const NetworkPortItem& source) {
 
 void NetworkPortItem::addCopyOfDevice(const NetworkItem& source) {
     const auto& sourceDevice = static_cast<const NetworkDeviceItem&>(source);
-    auto* device = new NetworkDeviceItem(sourceDevice.name, this);
-    device->set_submaster_id(sourceDevice.submaster_id);
+    auto* device = new NetworkDeviceItem(sourceDevice.name, this, sourceDevice.submaster_id);
     device->copy_from(&sourceDevice);
     device->update_row();
 }

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <bitset>
+
 class NetworkDeviceItem;
 
 // A serial port of the computer: a top-level row of the tree.
@@ -29,6 +31,8 @@ public:
     // The device rows in row order at the time of the call; a refreshed row may move within a
     // sorted tree, so loops over the devices take this list first.
     QList<NetworkDeviceItem*> devices() const;
+    // Which of the submaster IDs 1..255 the port's devices use (bit n for ID n).
+    std::bitset<256> submasterIdsInUse() const;
 
     // Found among the machine's serial ports; chooses the row icon only.
     bool detected;

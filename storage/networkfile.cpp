@@ -10,23 +10,35 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QHash>
 
 #include <stdexcept>
 
 namespace {
 
 // Applies a network document to the window's tree: ports are matched by name, ignoring case,
-// and devices are added under the window's identity rules.
+// and devices are added under the window's identity rules. The work per entry does not grow with
+// the tree: ports are found through a table of names, a port's submaster IDs are kept as a set,
+// and a device's own retries and delay are drawn once, before the next entry.
 class TreeSink : public storage::NetworkSink {
 public:
-    TreeSink(MainWindow& window, QTreeWidget& tree) : window(window), tree(tree) {}
+    TreeSink(MainWindow& window, QTreeWidget& tree) : window(window), tree(tree) {
+        for (int i = tree.topLevelItemCount() - 1; i >= 0; --i) {
+            auto* row = static_cast<NetworkPortItem*>(tree.topLevelItem(i));
+            portsByName.insert(row->text(0).toLower(), row); // the first row of a name wins
+        }
+    }
+    ~TreeSink() override { drawLastDevice(); }
 
     void port(const QString& name) override {
-        current = window.findNetworkPort(name);
+        drawLastDevice();
+        current = portsByName.value(name.toLower());
         if (current == nullptr) {
             current = new NetworkPortItem(name, false);
             tree.addTopLevelItem(current);
+            portsByName.insert(name.toLower(), current);
         }
+        idsInUse = current->submasterIdsInUse();
     }
     void portType(NetworkPortItem::port_type_t type) override { current->set_port_type(type); }
     void portValue(field_t field, int value) override {
@@ -43,21 +55,29 @@ public:
         }
     }
     void device(int submasterId) override {
-        lastDevice = window.addNetworkDevice(current, submasterId);
+        drawLastDevice();
+        lastDevice = window.addNetworkDevice(current, submasterId, idsInUse);
     }
     void deviceValue(field_t field, int value) override {
-        if (field == retries) {
-            lastDevice->set_retries(value);
-        } else {
-            lastDevice->set_delay(value);
-        }
+        (field == retries ? lastDevice->retries : lastDevice->delay) = value;
+        lastDeviceChanged = true;
     }
 
 private:
+    void drawLastDevice() {
+        if (lastDeviceChanged) {
+            lastDevice->update_row();
+            lastDeviceChanged = false;
+        }
+    }
+
     MainWindow& window;
     QTreeWidget& tree;
+    QHash<QString, NetworkPortItem*> portsByName;
     NetworkPortItem* current = nullptr;
+    std::bitset<256> idsInUse;
     NetworkDeviceItem* lastDevice = nullptr;
+    bool lastDeviceChanged = false;
 };
 
 QString fromUtf8(const std::string& text) {
