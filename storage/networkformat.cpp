@@ -14,14 +14,14 @@ namespace storage {
 
 namespace {
 
-const QString netKey = QStringLiteral("net");
-const QString nameKey = QStringLiteral("name");
-const QString typeKey = QStringLiteral("type");
-const QString masterIdKey = QStringLiteral("master_id");
-const QString retriesKey = QStringLiteral("retries");
-const QString delayKey = QStringLiteral("delay");
-const QString tcusKey = QStringLiteral("tcus");
-const QString submasterIdKey = QStringLiteral("submaster_id");
+const QLatin1String netKey("net");
+const QLatin1String nameKey("name");
+const QLatin1String typeKey("type");
+const QLatin1String masterIdKey("master_id");
+const QLatin1String retriesKey("retries");
+const QLatin1String delayKey("delay");
+const QLatin1String tcusKey("tcus");
+const QLatin1String submasterIdKey("submaster_id");
 
 const QString typeNames[] = {QStringLiteral("ignored"), QStringLiteral("direct"),
                              QStringLiteral("lrr")};
@@ -31,34 +31,71 @@ QString typeName(NetworkPortItem::port_type_t type) {
     return index >= 0 && index < 3 ? typeNames[index] : QStringLiteral("???");
 }
 
-QJsonObject deviceObject(const NetworkDeviceItem& device) {
-    QJsonObject object{{submasterIdKey, device.submaster_id}};
-    if (device.retries >= 0) {
-        object.insert(retriesKey, device.retries);
-    }
-    if (device.delay >= 0) {
-        object.insert(delayKey, device.delay);
-    }
-    return object;
+// The document is written straight from the rows, in the text QJsonDocument::toJson gives in its
+// indented form (four blanks a level, one member a line, keys in alphabetical order): building a
+// QJsonObject for every device would cost several times the serialisation itself.
+
+// A string as JSON text, escaped by Qt's own writer.
+QByteArray jsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2); // without the brackets
 }
 
-QJsonObject portObject(const NetworkPortItem& port) {
-    QJsonObject object{{nameKey, port.name}, {typeKey, typeName(port.port_type)}};
-    if (port.port_type == NetworkPortItem::direct) {
-        return object;
+// One line "key": value at the given depth, with a comma unless it ends its object.
+void appendMember(QByteArray& out, int depth, QLatin1String key, const QByteArray& value,
+                  bool last = false) {
+    out.append(4 * depth, ' ');
+    out += '"';
+    out.append(key.data(), key.size());
+    out += "\": ";
+    out += value;
+    out += last ? "\n" : ",\n";
+}
+
+void appendDevice(QByteArray& out, const NetworkDeviceItem& device) {
+    out += "                {\n";
+    if (device.delay >= 0) {
+        appendMember(out, 5, delayKey, QByteArray::number(device.delay));
     }
-    QJsonArray devices;
+    if (device.retries >= 0) {
+        appendMember(out, 5, retriesKey, QByteArray::number(device.retries));
+    }
+    appendMember(out, 5, submasterIdKey, QByteArray::number(device.submaster_id), true);
+    out += "                }";
+}
+
+QByteArray devicesText(const NetworkPortItem& port) {
+    QByteArray out("[\n");
+    bool any = false;
     for (int i = 0; i < port.childCount(); ++i) {
         const QTreeWidgetItem* row = port.child(i);
         if (row->type() == NetworkItem::device_item) {
-            devices.append(deviceObject(*static_cast<const NetworkDeviceItem*>(row)));
+            out += any ? ",\n" : "";
+            appendDevice(out, *static_cast<const NetworkDeviceItem*>(row));
+            any = true;
         }
     }
-    object.insert(masterIdKey, port.master_id);
-    object.insert(retriesKey, port.retries);
-    object.insert(delayKey, port.delay);
-    object.insert(tcusKey, devices);
-    return object;
+    out += any ? "\n" : "";
+    out.append(12, ' ');
+    out += ']';
+    return out;
+}
+
+void appendPort(QByteArray& out, const NetworkPortItem& port) {
+    const QByteArray type = '"' + typeName(port.port_type).toLatin1() + '"';
+    out += "        {\n";
+    if (port.port_type == NetworkPortItem::direct) {
+        appendMember(out, 3, nameKey, jsonString(port.name));
+        appendMember(out, 3, typeKey, type, true);
+    } else {
+        appendMember(out, 3, delayKey, QByteArray::number(port.delay));
+        appendMember(out, 3, masterIdKey, QByteArray::number(port.master_id));
+        appendMember(out, 3, nameKey, jsonString(port.name));
+        appendMember(out, 3, retriesKey, QByteArray::number(port.retries));
+        appendMember(out, 3, tcusKey, devicesText(port));
+        appendMember(out, 3, typeKey, type, true);
+    }
+    out += "        }";
 }
 
 std::runtime_error failure(const char* text, const QString& argument) {
@@ -104,7 +141,7 @@ void readPort(const QJsonValue& entry, NetworkSink& sink) {
     const QJsonObject port = entry.toObject();
     sink.port(port.value(nameKey).toString());
     sink.portType(portType(port.value(typeKey)));
-    const std::pair<const QString&, NetworkSink::field_t> fields[] = {
+    const std::pair<QLatin1String, NetworkSink::field_t> fields[] = {
         {masterIdKey, NetworkSink::master_id},
         {retriesKey, NetworkSink::retries},
         {delayKey, NetworkSink::delay}};
@@ -122,11 +159,15 @@ void readPort(const QJsonValue& entry, NetworkSink& sink) {
 } // namespace
 
 QByteArray networkText(const QTreeWidget& tree) {
-    QJsonArray ports;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        ports.append(portObject(*static_cast<const NetworkPortItem*>(tree.topLevelItem(i))));
+    QByteArray out("{\n    \"net\": [\n");
+    const int ports = tree.topLevelItemCount();
+    for (int i = 0; i < ports; ++i) {
+        out += i > 0 ? ",\n" : "";
+        appendPort(out, *static_cast<const NetworkPortItem*>(tree.topLevelItem(i)));
     }
-    return QJsonDocument(QJsonObject{{netKey, ports}}).toJson(QJsonDocument::Indented);
+    out += ports > 0 ? "\n" : "";
+    out += "    ]\n}\n";
+    return out;
 }
 
 void readNetwork(const QByteArray& text, const QString& path, NetworkSink& sink) {

@@ -1,11 +1,13 @@
 // Reads the data as a network document into a tree built the way the window builds it. Reading
 // may refuse the document only with std::runtime_error. When it succeeds, the written tree must be
-// a document of the documented shape, and reading that into a fresh tree must write it unchanged.
+// a document of the documented shape in the very text Qt's JSON writer gives it, and reading that
+// into a fresh tree must write it unchanged.
 
 #include "documentshape.h"
 #include "treesink.h"
 
 #include <QApplication>
+#include <QJsonDocument>
 #include <QTreeWidget>
 
 #include <cstddef>
@@ -48,6 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written = readAndWrite(QByteArray(reinterpret_cast<const char*>(data), int(size)));
     } catch (const std::runtime_error&) {
         return 0;
+    }
+    if (QJsonDocument::fromJson(written).toJson() != written) {
+        fail(QStringLiteral("the written text is not what Qt's writer makes of it"), written);
     }
     const QString fault = documentShapeFault(written);
     if (!fault.isEmpty()) {

@@ -93,10 +93,15 @@ void NetworkFormatTest::writesWhatEachPortTypeKeeps() {
     NetworkPortItem* direct = addPort(tree, "COM2", NetworkPortItem::direct, 9);
     addDevice(direct, 1);
     addPort(tree, "COM3", static_cast<NetworkPortItem::port_type_t>(7));
+    const QString oddName = QString::fromUtf8("\xc3\x84 \"\\\t\x01");
+    addDevice(addPort(tree, oddName, NetworkPortItem::lrr, -2), 9, -1, 300);
 
-    const QJsonArray ports =
-        QJsonDocument::fromJson(storage::networkText(tree)).object().value("net").toArray();
-    QCOMPARE(ports.size(), 3);
+    // The text is the one Qt's JSON writer gives the same document, escapes included.
+    const QByteArray text = storage::networkText(tree);
+    QCOMPARE(text, QJsonDocument::fromJson(text).toJson());
+    const QJsonArray ports = QJsonDocument::fromJson(text).object().value("net").toArray();
+    QCOMPARE(ports.size(), 4);
+    QCOMPARE(ports.at(3).toObject().value("name").toString(), oddName);
     const QJsonObject expectedUnused{
         {"name", "COM1"}, {"type", "ignored"},
         {"master_id", 7}, {"retries", 5},
