@@ -64,7 +64,8 @@ NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int subma
         throw ruleViolation(tr("Submaster ID %1 is already in use").arg(submasterId));
     }
     inUse.set(bit);
-    const QString name = QStringLiteral("%1.%2").arg(QStringLiteral("TCU ")).arg(submasterId);
+    const QString name =
+        QStringLiteral("%1.%2").arg(QStringLiteral("TCU "), QString::number(submasterId));
     auto* device = new NetworkDeviceItem(name, port, submasterId);
     batching->fitNameColumn();
     modified = true;

@@ -13,7 +13,7 @@ NetworkDeviceItem::NetworkDeviceItem(const QString& name, NetworkPortItem* port,
 
 QString NetworkDeviceItem::to_string() const {
     const int masterId = port != nullptr ? port->master_id : 0;
-    return QStringLiteral("%1.%2").arg(masterId).arg(submaster_id);
+    return QString::number(masterId) + QLatin1Char('.') + QString::number(submaster_id);
 }
 
 void NetworkDeviceItem::update_row() {
@@ -23,11 +23,12 @@ void NetworkDeviceItem::update_row() {
     const int portRetries = port != nullptr ? port->retries : 0;
     const int portDelay = port != nullptr ? port->delay : 0;
     const QString inherited = QObject::tr(" (inherit)");
+    // One pass over the text for all four values: the row is drawn for every device.
     setText(1, QObject::tr("retries: %1%2, delay: %3%4")
-                   .arg(retries < 0 ? portRetries : retries)
-                   .arg(retries < 0 ? inherited : QString())
-                   .arg(delay < 0 ? portDelay : delay)
-                   .arg(delay < 0 ? inherited : QString()));
+                   .arg(QString::number(retries < 0 ? portRetries : retries),
+                        retries < 0 ? inherited : QString(),
+                        QString::number(delay < 0 ? portDelay : delay),
+                        delay < 0 ? inherited : QString()));
 }
 
 bool NetworkDeviceItem::can_add() const {
