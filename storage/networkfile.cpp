@@ -19,7 +19,8 @@ namespace {
 // Applies a network document to the window's tree: ports are matched by name, ignoring case,
 // and devices are added under the window's identity rules. The work per entry does not grow with
 // the tree: ports are found through a table of names, a port's submaster IDs are kept as a set,
-// and a device's own retries and delay are drawn once, before the next entry.
+// a device's own retries and delay are drawn once, before the next entry, and a new port joins
+// the tree with all its devices when its entry ends (also when the document fails later).
 class TreeSink : public storage::NetworkSink {
 public:
     TreeSink(MainWindow& window, QTreeWidget& tree) : window(window), tree(tree) {
@@ -28,14 +29,14 @@ public:
             portsByName.insert(row->text(0).toLower(), row); // the first row of a name wins
         }
     }
-    ~TreeSink() override { drawLastDevice(); }
+    ~TreeSink() override { finishEntry(); }
 
     void port(const QString& name) override {
-        drawLastDevice();
+        finishEntry();
         current = portsByName.value(name.toLower());
         if (current == nullptr) {
             current = new NetworkPortItem(name, false);
-            tree.addTopLevelItem(current);
+            newPort = current;
             portsByName.insert(name.toLower(), current);
         }
         idsInUse = current->submasterIdsInUse();
@@ -64,6 +65,18 @@ public:
     }
 
 private:
+    // A port that is not in the tree yet opens when it joins, as its first device would have
+    // opened it.
+    void finishEntry() {
+        drawLastDevice();
+        if (newPort != nullptr) {
+            tree.addTopLevelItem(newPort);
+            if (newPort->childCount() > 0) {
+                newPort->setExpanded(true);
+            }
+            newPort = nullptr;
+        }
+    }
     void drawLastDevice() {
         if (lastDeviceChanged) {
             lastDevice->update_row();
@@ -75,6 +88,7 @@ private:
     QTreeWidget& tree;
     QHash<QString, NetworkPortItem*> portsByName;
     NetworkPortItem* current = nullptr;
+    NetworkPortItem* newPort = nullptr; // current, while it is not in the tree yet
     std::bitset<256> idsInUse;
     NetworkDeviceItem* lastDevice = nullptr;
     bool lastDeviceChanged = false;

@@ -206,7 +206,7 @@ int main(int argc, char* argv[]) {
     bool same = true;
     for (const QString& size : sizes) {
         const int ports = std::clamp(size.toInt(), 1, 255);
-        same = bench(ports, ports < 100 ? 5 : 3, folder.path()) && same;
+        same = bench(ports, ports < 100 ? 9 : 3, folder.path()) && same;
     }
     return same ? 0 : 1;
 }

@@ -94,6 +94,7 @@ void NetworkFileTest::failedLoadKeepsWhatWasRead() {
     QCOMPARE(seen.icon, QMessageBox::Critical);
     QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(window.findNetworkPort("A")->childCount(), 1);
+    QVERIFY(window.findNetworkPort("A")->isExpanded());
     QCOMPARE(window.findNetworkPort("B"), nullptr);
     QVERIFY(window.isModified()); // the device that was added marks the network
 
