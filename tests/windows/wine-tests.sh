@@ -33,7 +33,7 @@ trap cleanup EXIT
 install_missing
 
 echo "== cross build"
-cmake -S "$here" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
+cmake -S "$here" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$here/../../cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >"$work/configure.log" || { cat "$work/configure.log"; exit 1; }
 cmake --build "$work/build" -j2
 
