@@ -5,6 +5,7 @@
 #   ./dev.sh test
 #   ./dev.sh sanitize               the test suite built with the address and UB sanitizers
 #   ./dev.sh package                the Debian package build/tessarund_VERSION_ARCH.deb
+#   ./dev.sh windows                the Windows zip and installer in build-windows/ (see README)
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -75,8 +76,18 @@ sanitize)
     export UBSAN_OPTIONS="print_stacktrace=1"
     run_tests
     ;;
+windows)
+    # Cross compilers, installer maker, and what the Wine check of the installer runs on.
+    packages+=(
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        perl python3 xz-utils ca-certificates nsis zip
+        wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng
+    )
+    install_missing_packages
+    exec tools/windows/build-package.sh
+    ;;
 *)
-    echo "usage: $0 run [editor options] | $0 test | $0 sanitize | $0 package" >&2
+    echo "usage: $0 run [editor options] | $0 test | $0 sanitize | $0 package | $0 windows" >&2
     exit 2
     ;;
 esac
