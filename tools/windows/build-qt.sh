@@ -13,7 +13,20 @@ qt_dir=${1:-${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-$qt_version-mingw-w64}}
 marker=$qt_dir/.tessarund-qt-complete
 jobs=${VEXALO_JOBS:-2}
 
+# Qt's CMake files name every plugin it could build and refuse to load when one is missing:
+# drop the ones that were not built. Also run on a finished cache, which an older version of this
+# script left with them.
+drop_unbuilt_plugins() {
+    local config plugin
+    for config in "$qt_dir"/lib/cmake/Qt5*/Qt5*_*Plugin.cmake; do
+        [[ -f $config ]] || continue
+        plugin=$(sed -n 's/^_populate_[A-Za-z]*_plugin_properties([A-Za-z0-9]* RELEASE "\([^"]*\)".*/\1/p' "$config")
+        [[ -f $qt_dir/plugins/$plugin ]] || rm "$config"
+    done
+}
+
 if [[ -f $marker ]]; then
+    drop_unbuilt_plugins
     echo "Qt $qt_version for mingw-w64 already built in $qt_dir"
     exit 0
 fi
@@ -94,13 +107,7 @@ make -C src/plugins/platforms -j"$jobs" sub-windows-make_first
 make -C src/plugins/imageformats -j"$jobs" sub-ico-make_first
 echo "== build took $(elapsed "$build_start")"
 
-# Qt's CMake files name every plugin it could build and refuse to load when one is missing:
-# drop the ones that were not built.
-for config in "$qt_dir"/lib/cmake/Qt5*/Qt5*_*Plugin.cmake; do
-    plugin=$(sed -n 's/^_populate_[A-Za-z]*_plugin_properties([A-Za-z0-9]* RELEASE "\([^"]*\)".*/\1/p' "$config")
-    [[ -f $qt_dir/plugins/$plugin ]] || rm "$config"
-done
-
+drop_unbuilt_plugins
 # Object files are not needed to build against this Qt.
 find "$qt_dir/src" -type d -name .obj -prune -exec rm -rf {} +
 touch "$marker"
