@@ -13,8 +13,34 @@
 #include <QHash>
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
+
+// Rows that the fit of the first column at the end of a load must not measure: the fit that
+// follows each added device never saw the ports a document lists after its last device. They
+// are hidden while the fit is pending and shown again when this guard ends.
+class RowsOutOfFit {
+public:
+    RowsOutOfFit() = default;
+    RowsOutOfFit(const RowsOutOfFit&) = delete;
+    RowsOutOfFit& operator=(const RowsOutOfFit&) = delete;
+    ~RowsOutOfFit() { showAll(); }
+
+    void hide(QTreeWidgetItem* row) {
+        row->setHidden(true);
+        rows.push_back(row);
+    }
+    void showAll() {
+        for (QTreeWidgetItem* row : rows) {
+            row->setHidden(false);
+        }
+        rows.clear();
+    }
+
+private:
+    std::vector<QTreeWidgetItem*> rows;
+};
 
 // Applies a network document to the window's tree: ports are matched by name, ignoring case,
 // and devices are added under the window's identity rules. The work per entry does not grow with
@@ -23,7 +49,8 @@ namespace {
 // the tree with all its devices when its entry ends (also when the document fails later).
 class TreeSink : public storage::NetworkSink {
 public:
-    TreeSink(MainWindow& window, QTreeWidget& tree) : window(window), tree(tree) {
+    TreeSink(MainWindow& window, QTreeWidget& tree, RowsOutOfFit& unfitted)
+        : window(window), tree(tree), unfitted(unfitted) {
         for (int i = tree.topLevelItemCount() - 1; i >= 0; --i) {
             auto* row = static_cast<NetworkPortItem*>(tree.topLevelItem(i));
             portsByName.insert(row->text(0).toLower(), row); // the first row of a name wins
@@ -58,6 +85,7 @@ public:
     void device(int submasterId) override {
         drawLastDevice();
         lastDevice = window.addNetworkDevice(current, submasterId, idsInUse);
+        unfitted.showAll(); // the fit this device asks for measures every row so far
     }
     void deviceValue(field_t field, int value) override {
         (field == retries ? lastDevice->retries : lastDevice->delay) = value;
@@ -73,6 +101,8 @@ private:
             tree.addTopLevelItem(newPort);
             if (newPort->childCount() > 0) {
                 newPort->setExpanded(true);
+            } else {
+                unfitted.hide(newPort);
             }
             newPort = nullptr;
         }
@@ -86,6 +116,7 @@ private:
 
     MainWindow& window;
     QTreeWidget& tree;
+    RowsOutOfFit& unfitted;
     QHash<QString, NetworkPortItem*> portsByName;
     NetworkPortItem* current = nullptr;
     NetworkPortItem* newPort = nullptr; // current, while it is not in the tree yet
@@ -120,12 +151,13 @@ bool MainWindow::save(const std::string& path) {
 bool MainWindow::load(const std::string& path) {
     try {
         qDebug() << "Load from" << path.c_str();
+        RowsOutOfFit unfitted; // ends after the batch, so after its fit
         const TreeBatch batch(*batching);
         QFile file(fromUtf8(path));
         // A file that cannot be opened reads as empty text and so fails to parse.
         const QByteArray text =
             file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
-        TreeSink sink(*this, *ui->treeWidget);
+        TreeSink sink(*this, *ui->treeWidget, unfitted);
         storage::readNetwork(text, fromUtf8(path), sink);
         modified = false;
         currentItem = nullptr;

@@ -10,6 +10,7 @@ class NetworkFileTest : public QObject {
 private slots:
     void roundTrip();
     void loadingMergesIntoTheTree();
+    void loadFitsAsAfterItsLastDevice();
     void failedLoadKeepsWhatWasRead();
     void unwritableFileIsReported();
     void savesKeepTheLastFiveVersions();
@@ -49,6 +50,30 @@ void NetworkFileTest::roundTrip() {
     QCOMPARE(treeOf(window)->columnWidth(0), fittedWidth);
     auto* inheriting = static_cast<NetworkDeviceItem*>(window.findNetworkPort("COM3")->child(0));
     QCOMPARE(inheriting->name, QStringLiteral("TCU .1"));
+}
+
+namespace {
+int nameColumnAfterLoading(const QByteArray& entries) {
+    WindowOnTestMachine test;
+    startWithEmptyNetwork(test.window);
+    const QString path = test.home.path() + QStringLiteral("/fit.net");
+    writeFile(path, "{\"net\": [" + entries + "]}");
+    if (!test.window.load(path.toStdString()) || treeOf(test.window)->topLevelItem(0)->isHidden()) {
+        return -1;
+    }
+    return treeOf(test.window)->columnWidth(0);
+}
+} // namespace
+
+// The first column is fitted after each added device, so a port that a document lists after its
+// last device does not widen it.
+void NetworkFileTest::loadFitsAsAfterItsLastDevice() {
+    const QByteArray device = R"({"name": "COM3", "type": "lrr", "tcus": [{"submaster_id": 1}]})";
+    const QByteArray wide = R"({"name": "A port named wider than any device", "type": "ignored"})";
+    const int deviceOnly = nameColumnAfterLoading(device);
+    QVERIFY(deviceOnly > 0);
+    QCOMPARE(nameColumnAfterLoading(device + ", " + wide), deviceOnly);
+    QVERIFY(nameColumnAfterLoading(wide + ", " + device) > deviceOnly);
 }
 
 void NetworkFileTest::loadingMergesIntoTheTree() {
