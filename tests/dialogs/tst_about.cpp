@@ -1,8 +1,9 @@
-#include "dialogdriver.h"
 #include "dialogs/about.h"
 #include "modalanswerer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -64,7 +65,7 @@ void AboutTest::fitsItsTextWithoutScrolling() {
         lines = shownLines(browser);
         scrollRanges << browser->verticalScrollBar()->maximum()
                      << browser->horizontalScrollBar()->maximum();
-        pressButton(dialog, QDialogButtonBox::Ok);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     About about(nullptr);
     QCOMPARE(about.exec(), int(QDialog::Accepted));

@@ -1,375 +1,272 @@
 #include "modalanswerer.h"
-#include "smalldisk.h"
+#include "storage/networkformat.h"
 #include "windowfixture.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QtTest>
 
-#include <cerrno>
-#include <cstring>
-#include <optional>
+#include <memory>
 
 namespace {
 
-const std::vector<MachinePorts::Port> oneAdapter{{"COM3", "CP210x USB to UART Bridge"}};
-
-// Types the file's name into the dialog, as a user would; the dialog's own selection follows
-// its directory listing, which is filled in the background.
-ModalAnswerer::Answer chooseFile(const QString& path) {
-    return [path](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        QVERIFY(dialog != nullptr);
-        auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(nameEdit != nullptr);
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        nameEdit->setText(QFileInfo(path).fileName());
-        static_cast<QDialog*>(dialog)->accept(); // virtual: the file dialog checks the choice
-    };
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
-ModalAnswerer::Answer cancelDialog() {
-    return [](QWidget* widget) { qobject_cast<QDialog*>(widget)->reject(); };
-}
-
-// Makes the configuration file impossible to write by putting a folder in its place.
-void blockConfigFile(MainWindow& window) {
-    QFile::remove(configFileOf(window));
-    QDir().mkpath(configFileOf(window) + QStringLiteral("/blocked"));
-}
-
-// Runs one of the ways the configuration file gets written.
-void saveBy(MainWindow& window, const QString& command) {
-    if (command == QLatin1String("save(path)")) {
-        QVERIFY(!window.save(window.getQuarnTCUDataFileName()));
-    } else if (command == QLatin1String("OK")) {
-        QTest::mousePress(buttonOf(window, "okButton"), Qt::LeftButton);
-    } else if (command == QLatin1String("close")) {
-        QVERIFY(window.close());
-    } else {
-        QMetaObject::invokeMethod(&window, "newNetwork");
-    }
+QStringList portNames(MainWindow& window) {
+    QStringList names;
+    for (int i = 0; i < treeOf(window)->topLevelItemCount(); ++i)
+        names << treeOf(window)->topLevelItem(i)->text(0);
+    return names;
 }
 
 } // namespace
 
+// The network as a whole: start-up, OK, closing, the network commands, files, the default
+// network and where the configuration lives.
 class NetworkCommandsTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void startWithoutConfigurationDeclined();
-    void startWithoutConfigurationAccepted();
-    void startWithOddEntryAtTheConfiguration_data();
-    void startWithOddEntryAtTheConfiguration();
-    void savingCommands_data();
-    void savingCommands();
-    void deleteNetwork();
-    void createNetwork();
-    void savingOntoAFullDisk_data();
-    void savingOntoAFullDisk();
-    void exportLeavesModifiedAlone();
-    void importReplacesTheNetwork();
-};
+    std::unique_ptr<WindowOnTestMachine> test;
+    MainWindow* window = nullptr;
+    QString config;
+    QByteArray saved;
 
-void NetworkCommandsTest::startWithoutConfigurationDeclined() {
-    WindowOnTestMachine test(oneAdapter);
-    SeenMessageBox seen;
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::No, &seen));
+    bool loaded = true;
 
-    QVERIFY(test.window.load());
-    QCOMPARE(seen.title, QStringLiteral("Enquiry"));
-    QCOMPARE(seen.text, QStringLiteral("Create default network configuration file?"));
-    QCOMPARE(seen.icon, QMessageBox::Question);
-    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(treeOf(test.window)->topLevelItemCount(), 0);
-    QVERIFY(!test.window.isModified());
-    QVERIFY(!QFile::exists(configFileOf(test.window)));
-}
-
-void NetworkCommandsTest::startWithoutConfigurationAccepted() {
-    WindowOnTestMachine test(oneAdapter);
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Yes));
-
-    QVERIFY(test.window.load());
-    QFile file(configFileOf(test.window));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("\"COM3\""));
-    QVERIFY(actionOf(test.window, "actionNetwork_delete")->isEnabled());
-}
-
-void NetworkCommandsTest::startWithOddEntryAtTheConfiguration_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QString>("message"); // how the failed load begins; none when it succeeds
-
-    // Any entry of that name counts as the configuration, so no question is asked.
-    QTest::newRow("directory") << "directory" << true << "Unable to parse file";
-    // The status cannot be read: the file counts as present and the load says why.
-    QTest::newRow("loop of links")
-        << "loop" << true << QString::fromLocal8Bit(std::strerror(ELOOP));
-    QTest::newRow("loop of links at its folder")
-        << "folder loop" << true << QString::fromLocal8Bit(std::strerror(ELOOP));
-    // A link to nothing is no configuration: one created on Yes goes where the link points.
-    QTest::newRow("dangling link") << "dangling" << false << QString();
-}
-
-void NetworkCommandsTest::startWithOddEntryAtTheConfiguration() {
-    QFETCH(QString, entry);
-    QFETCH(bool, present);
-    QFETCH(QString, message);
-    TemporaryHome home;
-    MachinePorts ports(oneAdapter);
-    const QString path = home.dataHome() + QStringLiteral("/quarntcu/config.net");
-    const QString target = home.path() + QStringLiteral("/elsewhere.net");
-    const QString folder = QFileInfo(path).path();
-    QDir().mkpath(home.dataHome());
-    if (entry == QLatin1String("folder loop")) {
-        QFile::link(folder, folder);
-    } else if (entry == QLatin1String("directory")) {
-        QDir().mkpath(path);
-    } else {
-        QDir().mkpath(folder);
-        QFile::link(entry == QLatin1String("loop") ? path : target, path);
+    // A machine with one radio adapter and, unless told not to, a saved configuration naming
+    // another port.
+    void start(bool withConfiguration) {
+        test.reset();
+        test = std::make_unique<WindowOnTestMachine>(
+            std::vector<MachinePorts::Port>{{"COM3", "CP210x USB to UART Bridge"}});
+        window = &test->window;
+        config = configFileOf(*window);
+        window->show();
+        if (!withConfiguration)
+            return;
+        writeFile(config, saved);
+        writeFile(test->home.path() + "/in.net",
+                  R"({"net": [{"name": "COM9", "type": "lrr", "master_id": 2}]})");
+        writeFile(test->home.path() + "/bad.net", "not json");
+        QVERIFY(window->load());
     }
 
-    MainWindow window;
-    QCOMPARE(actionOf(window, "actionNetwork_create")->isEnabled(), !present);
-    QCOMPARE(actionOf(window, "actionNetwork_delete")->isEnabled(), present);
-    SeenMessageBox seen;
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(present ? QMessageBox::Ok : QMessageBox::Yes, &seen));
-    QCOMPARE(window.load(), !present);
-    QVERIFY(answerer.allAnswered());
-    if (present) {
-        QCOMPARE(seen.title, QStringLiteral("Load network configuration file"));
-        QVERIFY2(seen.text.contains(message), qPrintable(seen.text));
-    } else {
-        QVERIFY(readFile(target).contains("\"COM3\""));
-        QVERIFY(QFileInfo(path).isSymLink());
-    }
-}
-
-void NetworkCommandsTest::savingCommands_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("closesAfterFailure");
-    QTest::newRow("OK") << "okButton" << true << false;
-    QTest::newRow("Apply") << "applyButton" << false << false;
-    QTest::newRow("Cancel") << "cancelButton" << true << true;
-    QTest::newRow("Exit") << "actionE_xit" << true << true;
-    QTest::newRow("close button") << "" << true << true;
-}
-
-// Each command writes pending changes without asking, and only pending ones; a failed write
-// is shown in an error box and keeps the changes marked.
-void NetworkCommandsTest::savingCommands() {
-    QFETCH(QString, command);
-    QFETCH(bool, closes);
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    const auto run = [&] {
-        window.show();
-        if (command.isEmpty()) {
-            window.close();
-        } else if (command.startsWith(QLatin1String("action"))) {
-            actionOf(window, qPrintable(command))->trigger();
+    // The steps of the table's first column that are not the user's commands.
+    void prepare(const QString& step) {
+        if (step == "restart") {
+            start(false);
+        } else if (step == "folder") { // any entry of that name counts as the configuration
+            QDir().mkpath(config);
+        } else if (step == "block") { // a folder in its place makes the file impossible to write
+            QFile::remove(config);
+            QDir().mkpath(config + "/blocked");
+        } else if (step == "nofile") {
+            QFile::remove(config);
+        } else if (step == "change") {
+            window->addNetworkPort("COM8", NetworkPortItem::direct, 0);
+        } else if (step == "load") {
+            loaded = window->load();
+        } else if (step == "close") {
+            QVERIFY(window->close());
         } else {
-            QTest::mousePress(buttonOf(window, qPrintable(command)), Qt::LeftButton);
+            run(*window, step);
         }
-    };
-
-    run();
-    QCOMPARE(window.isVisible(), !closes);
-    QVERIFY(!QFile::exists(configFileOf(window)));
-
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    run();
-    QCOMPARE(window.isVisible(), !closes);
-    QVERIFY(!window.isModified());
-    QVERIFY(readFile(configFileOf(window)).contains("\"COM7\""));
-
-    window.addNetworkPort("COM8", NetworkPortItem::direct, 0);
-    blockConfigFile(window);
-    SeenMessageBox seen;
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
-    run();
-    QVERIFY(answerer.allAnswered());
-    QCOMPARE(seen.icon, QMessageBox::Critical);
-    QTEST(!window.isVisible(), "closesAfterFailure");
-    QVERIFY(window.isModified());
-}
-
-void NetworkCommandsTest::deleteNetwork() {
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    writeFile(configFileOf(window), "{\"net\": []}");
-    window.updateMenus();
-
-    SeenMessageBox seen;
-    ModalAnswerer declined;
-    declined.then(pressMessageBoxButton(QMessageBox::No, &seen));
-    actionOf(window, "actionNetwork_delete")->trigger();
-    QCOMPARE(seen.text, QStringLiteral("Are you sure you want to delete the whole network"));
-    QCOMPARE(treeOf(window)->topLevelItemCount(), 1);
-    QVERIFY(QFile::exists(configFileOf(window)));
-
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    ModalAnswerer accepted;
-    accepted.then(pressMessageBoxButton(QMessageBox::Yes));
-    actionOf(window, "actionNetwork_delete")->trigger();
-    QCOMPARE(treeOf(window)->topLevelItemCount(), 0);
-    QVERIFY(!QFile::exists(configFileOf(window)));
-    QVERIFY(!window.isModified());
-    QVERIFY(actionOf(window, "actionNetwork_create")->isEnabled());
-
-    // A missing file is no error: only the question is shown.
-    ModalAnswerer again;
-    again.then(pressMessageBoxButton(QMessageBox::Yes))
-        .then(pressMessageBoxButton(QMessageBox::Ok));
-    QMetaObject::invokeMethod(&window, "delNetwork");
-    QCOMPARE(again.answeredCount(), 1);
-}
-
-void NetworkCommandsTest::createNetwork() {
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    window.clearNetwork();
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    actionOf(window, "actionNetwork_create")->trigger();
-    QVERIFY(window.findNetworkPort("COM3") != nullptr);
-    QVERIFY(window.findNetworkPort("COM7") != nullptr);
-    QVERIFY(QFile::exists(configFileOf(window)));
-    QVERIFY(!window.isModified());
-    QVERIFY(!actionOf(window, "actionNetwork_create")->isEnabled());
-
-    // A network that could not be written stays marked as changed.
-    blockConfigFile(window);
-    SeenMessageBox seen;
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
-    QMetaObject::invokeMethod(&window, "newNetwork");
-    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
-    QVERIFY(window.isModified());
-}
-
-void NetworkCommandsTest::savingOntoAFullDisk_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("inPlace"); // the folder allows no new file: the file is rewritten
-    QTest::addColumn<bool>("closes");
-
-    QTest::newRow("save(path)") << "save(path)" << false << false;
-    QTest::newRow("OK") << "OK" << false << false;
-    QTest::newRow("close") << "close" << false << true;
-    QTest::newRow("Network create") << "Network create" << false << false;
-    QTest::newRow("save(path) in place") << "save(path)" << true << false;
-    QTest::newRow("close in place") << "close" << true << true;
-}
-
-// A write cut short by a full disk fails the save, and the old file stays as it was.
-void NetworkCommandsTest::savingOntoAFullDisk() {
-    QFETCH(QString, command);
-    QFETCH(bool, inPlace);
-    QFETCH(bool, closes);
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    const QString path = configFileOf(window);
-    const QString folder = QFileInfo(path).path();
-    SmallDisk disk(folder, 64);
-    if (!disk.error().isEmpty()) {
-        QSKIP(qPrintable(QStringLiteral("needs root to mount a small disk: %1").arg(disk.error())));
     }
-    startWithEmptyNetwork(window);
-    const QByteArray old = readFile(path);
-    const QDir backups(QString::fromStdString(window.getDataFileName()) + "/backups");
-    backups.mkpath(QStringLiteral("."));
-    for (int day = 1; day <= 5; ++day) {
-        writeFile(backups.filePath(QStringLiteral("config-2020-01-0%1_00-00-00.000.net").arg(day)),
-                  QByteArray::number(day));
+
+private slots:
+    void init() {
+        saved = R"({"net": [{"name": "COM7", "type": "direct"}]})";
+        loaded = true;
+        start(true);
+        QCOMPARE(window->windowTitle(), QString("Tessarund [1.1.0]"));
     }
-    const QStringList kept = backups.entryList(QDir::Files);
-    QCOMPARE(old, QByteArray("{\"net\": []}"));
-    disk.fill();
-    std::optional<PermissionsObeyed> obeyed;
-    if (inPlace) {
-        QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        obeyed.emplace();
+
+    void cleanup() { test.reset(); }
+
+    // The steps and the answers to what they open; then the network, whether it is modified and
+    // the window open, the configuration file ("saved": as it was, "tree": the tree as written,
+    // "none"), and the beginnings of the message boxes shown.
+    void commands_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("messages");
+        const QString start = "COM3* ignored, COM7 direct";
+        const QString changed = start + ", COM8 direct";
+        const QStringList none;
+        const QStringList create{"Enquiry: Create default network configuration file?"};
+        QTest::newRow("start, no file, declined") << "restart load" << QStringList{"No"} << ""
+                                                  << "open"
+                                                  << "none" << create;
+        QTest::newRow("start, no file, accepted")
+            << "restart load" << QStringList{"Yes"} << "COM3* ignored"
+            << "open"
+            << "tree" << create;
+        QTest::newRow("start, unreadable file")
+            << "restart folder load" << QStringList{"OK"} << "COM3* ignored"
+            << "failed open"
+            << "none" << QStringList{"Load network configuration file: Unable to parse file"};
+        QTest::newRow("OK, unchanged") << "okButton" << none << start << ""
+                                       << "saved" << none;
+        QTest::newRow("OK") << "change okButton" << none << changed << ""
+                            << "tree" << none;
+        QTest::newRow("OK, not written")
+            << "change block okButton" << QStringList{"OK"} << changed << "m open"
+            << "none" << QStringList{"Save network configuration file: Unable to write file"};
+        QTest::newRow("close") << "change close" << none << changed << ""
+                               << "tree" << none;
+        QTest::newRow("close, not written")
+            << "change block close" << QStringList{"OK"} << changed << "m"
+            << "none" << QStringList{"Save network configuration file: Unable to write file"};
+        QTest::newRow("cancel") << "change cancelButton" << none << changed << ""
+                                << "tree" << none;
+        QTest::newRow("apply") << "change applyButton" << none << changed << "m open"
+                               << "saved" << none;
+        const QStringList deleteAll{"Enquiry: Are you sure you want to delete the whole network"};
+        QTest::newRow("delete network declined")
+            << "actionNetwork_delete" << QStringList{"No"} << start << "open"
+            << "saved" << deleteAll;
+        QTest::newRow("delete network") << "change actionNetwork_delete" << QStringList{"Yes"} << ""
+                                        << "open"
+                                        << "none" << deleteAll;
+        QTest::newRow("create network")
+            << "nofile change actionNetwork_create" << none << changed << "open"
+            << "tree" << none;
+        QTest::newRow("create network, not written")
+            << "block actionNetwork_create" << QStringList{"OK"} << start << "m open"
+            << "none" << QStringList{"Save network configuration file: Unable to write file"};
+        QTest::newRow("export") << "change action_Export" << QStringList{"file=HOME/out.net"}
+                                << changed << "m open"
+                                << "saved" << none;
+        QTest::newRow("import cancelled")
+            << "change action_Import" << QStringList{"cancel"} << changed << "m open"
+            << "saved" << none;
+        QTest::newRow("import") << "change action_Import" << QStringList{"file=HOME/in.net"}
+                                << "COM9 lrr 2"
+                                << "open"
+                                << "saved" << none;
+        QTest::newRow("import, unreadable")
+            << "action_Import" << QStringList{"file=HOME/bad.net", "OK"} << ""
+            << "m open"
+            << "saved" << QStringList{"Load network configuration file: Unable to parse file"};
+        QTest::newRow("about") << "action_aboutThis" << QStringList{"OK"} << start << "open"
+                               << "saved" << none;
+        QTest::newRow("about Qt") << "action_aboutQt" << QStringList{"OK"} << start << "open"
+                                  << "saved" << QStringList{"About Qt"};
     }
-    // More than the page the old file holds on the disk.
-    for (int port = 1; port <= 60; ++port) {
-        window.addNetworkPort(QStringLiteral("COM%1").arg(port), NetworkPortItem::lrr, port);
+
+    void commands() {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, file);
+        QFETCH(QStringList, messages);
+        QStringList seen;
+        ModalAnswerer answerer;
+        for (const QString& answer : answers)
+            answerer.then(answerWith(QString(answer).replace("HOME", test->home.path()), &seen));
+        for (const QString& step : steps.split(' '))
+            prepare(step);
+        QVERIFY(answerer.allAnswered());
+        QTEST(networkOf(*window), "network");
+        QStringList state;
+        if (!loaded)
+            state << "failed";
+        if (window->isModified())
+            state << "m";
+        if (window->isVisible())
+            state << "open";
+        QTEST(state.join(' '), "state");
+        const QByteArray tree = storage::networkText(*treeOf(*window));
+        const QMap<QString, QByteArray> files{{"saved", saved}, {"tree", tree}, {"none", "<none>"}};
+        QCOMPARE(contentOf(config), files[file]);
+        if (steps.contains("Export"))
+            QCOMPARE(contentOf(test->home.path() + "/out.net"), tree);
+        QCOMPARE(seen.size(), messages.size());
+        for (int i = 0; i < seen.size(); ++i)
+            QVERIFY2(seen[i].startsWith(messages[i]), qPrintable(seen[i]));
     }
-    window.show();
 
-    SeenMessageBox seen;
-    ModalAnswerer answerer;
-    answerer.then(pressMessageBoxButton(QMessageBox::Ok, &seen));
-    saveBy(window, command);
-    QVERIFY(answerer.allAnswered());
-    QCOMPARE(seen.title, QStringLiteral("Save network configuration file"));
-    QCOMPARE(seen.text, QStringLiteral("Unable to write file \"%1\"").arg(path));
-    QCOMPARE(readFile(path), old);
-    QCOMPARE(window.isVisible(), !closes);
-    QVERIFY(window.isModified());
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
-    QCOMPARE(backups.entryList(QDir::Files), kept); // none added, none dropped
-}
+    // A file read into the tree comes out as it was written, also under a name of the UTF-8
+    // kind; rows already there take the values of the file's port of the same name.
+    void roundTrip() {
+        NetworkPortItem* lrr = window->addNetworkPort("COM5", NetworkPortItem::lrr, 12);
+        lrr->set_delay(700);
+        window->addNetworkDevice(lrr, 1);
+        window->addNetworkDevice(lrr, 2)->set_retries(0);
+        window->addNetworkDevice(window->findNetworkPort("COM3"), 3)->set_delay(9);
+        const QString network = networkOf(*window);
+        const std::string path = (test->home.path() + "/ünïcode.net").toUtf8().toStdString();
+        QVERIFY(window->save(path));
+        QVERIFY(window->isModified()); // writing a file is not saving the configuration
+        window->clearNetwork();
+        window->addNetworkPort("COM5", NetworkPortItem::direct, 0);
+        QVERIFY(window->load(path));
+        QCOMPARE(networkOf(*window), QString(network).replace("COM3*", "COM3"));
+        QVERIFY(!window->isModified());
+        QCOMPARE(rowAt(*window, "COM5/2")->name, QString("TCU .2"));
+    }
 
-void NetworkCommandsTest::exportLeavesModifiedAlone() {
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-    const QString path = test.home.path() + QStringLiteral("/export.net");
+    // What was read before a failure stays, and a device added marks the network.
+    void failedLoadKeepsWhatWasRead() {
+        const QString path = test->home.path() + "/twice.net";
+        writeFile(path, R"({"net": [{"name": "A", "type": "lrr", "master_id": 1,
+            "tcus": [{"submaster_id": 7}, {"submaster_id": 7}]}, {"name": "B", "type": "lrr"}]})");
+        QStringList seen;
+        ModalAnswerer answerer;
+        answerer.then(answerWith("OK", &seen)).then(answerWith("OK", &seen));
+        QVERIFY(!window->load(path.toStdString()));
+        QVERIFY(!window->load("/nonexistent/config.net"));
+        QCOMPARE(networkOf(*window), QString("A lrr 1 [1.7], COM3* ignored, COM7 direct"));
+        QVERIFY(window->isModified());
+        QCOMPARE(seen,
+                 QStringList({"Load network configuration file: Submaster ID 7 is already in use",
+                              "Load network configuration file: Unable to parse file "
+                              "\"/nonexistent/config.net\": illegal value"}));
+    }
 
-    QFileDialog* seen = nullptr;
-    ModalAnswerer answerer;
-    answerer.then([&](QWidget* widget) {
-        seen = qobject_cast<QFileDialog*>(widget);
-        QCOMPARE(seen->windowTitle(), QStringLiteral("Export network file"));
-        QCOMPARE(seen->nameFilters(), QStringList{"QUARN network files (*.net)"});
-        QCOMPARE(seen->acceptMode(), QFileDialog::AcceptSave);
-        chooseFile(path)(widget);
-    });
-    actionOf(window, "action_Export")->trigger();
-    QVERIFY(seen != nullptr);
-    QVERIFY(QFile::exists(path));
-    QVERIFY(window.isModified());
-}
+    // Every CP210x adapter of the machine, in any letter case, and only those, sorted; without
+    // one, and with an empty tree, a direct port "auto". Ports already there stay.
+    void defaultNetwork() {
+        const std::pair<std::vector<MachinePorts::Port>, const char*> machines[] = {
+            {{{"COM3", "Silicon Labs cp210x USB to UART Bridge"},
+              {"COM4", "Communications Port"},
+              {"COM10", "CP210X"},
+              {"COM5", "USB Serial Port (FTDI)"}},
+             "COM10* ignored, COM3* ignored"},
+            {{{"COM1", "Communications Port"}}, "auto direct"}};
+        for (const auto& [ports, network] : machines) {
+            WindowOnTestMachine machine(ports);
+            QCOMPARE(networkOf(machine.window), QString(network));
+            QCOMPARE(machine.window.isModified(), portNames(machine.window) == QStringList("auto"));
+        }
+        window->clearNetwork();
+        window->addNetworkPort("com3", NetworkPortItem::lrr, 5);
+        QVERIFY(window->createDefaultNetwork());
+        QCOMPARE(networkOf(*window), QString("com3 lrr 5"));
+        window->addNetworkPort("COM8", NetworkPortItem::ignored, 0);
+        window->deleteItem(window->findNetworkPort("com3"));
+        QVERIFY(window->createDefaultNetwork());
+        QCOMPARE(networkOf(*window), QString("COM3* ignored, COM8 ignored"));
+    }
 
-void NetworkCommandsTest::importReplacesTheNetwork() {
-    WindowOnTestMachine test(oneAdapter);
-    MainWindow& window = test.window;
-    startWithEmptyNetwork(window);
-    window.addNetworkPort("COM7", NetworkPortItem::direct, 0);
-
-    ModalAnswerer cancelled;
-    cancelled.then(cancelDialog());
-    actionOf(window, "action_Import")->trigger();
-    QVERIFY(window.findNetworkPort("COM7") != nullptr);
-    QVERIFY(window.isModified());
-
-    const QString good = test.home.path() + QStringLiteral("/good.net");
-    writeFile(good, R"({"net": [{"name": "COM9", "type": "lrr", "master_id": 2}]})");
-    ModalAnswerer imported;
-    imported.then(chooseFile(good));
-    actionOf(window, "action_Import")->trigger();
-    QCOMPARE(treeOf(window)->topLevelItemCount(), 1);
-    QCOMPARE(window.findNetworkPort("COM9")->master_id, 2);
-    QVERIFY(!window.isModified());
-
-    const QString bad = test.home.path() + QStringLiteral("/bad.net");
-    writeFile(bad, "not json");
-    ModalAnswerer failed;
-    failed.then(chooseFile(bad)).then(pressMessageBoxButton(QMessageBox::Ok));
-    actionOf(window, "action_Import")->trigger();
-    QVERIFY(failed.allAnswered());
-    QCOMPARE(treeOf(window)->topLevelItemCount(), 0);
-    QVERIFY(window.isModified());
-}
+    // The configuration lies in "quarntcu" beside the program's own data folder; both folders
+    // are made when asked for, the file is not.
+    void dataLocation() {
+        const QString dataHome = QFileInfo(test->home.dataHome()).canonicalFilePath();
+        const QString own = dataHome + '/' + QCoreApplication::applicationName();
+        QDir(dataHome).removeRecursively();
+        QCOMPARE(QFileInfo(QString::fromStdString(window->getDataFileName())).canonicalFilePath(),
+                 own);
+        QDir(dataHome).removeRecursively();
+        QCOMPARE(configFileOf(*window), dataHome + "/quarntcu/config.net");
+        QVERIFY(QFileInfo(own).isDir() && QFileInfo(dataHome + "/quarntcu").isDir());
+        QVERIFY(!QFileInfo::exists(configFileOf(*window)));
+    }
+};
 
 QTEST_MAIN(NetworkCommandsTest)
 #include "tst_networkcommands.moc"

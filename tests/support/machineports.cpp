@@ -1,6 +1,6 @@
 #include "machineports.h"
 
-MachinePorts::MachinePorts(const std::vector<Port>& ports) {
+MachinePorts::MachinePorts(const std::vector<Port>& ports) : previous(&RS232::platform()) {
     RS232::DevNode node = 1;
     for (const auto& [name, description] : ports) {
         RS232::test::FakeDevice device;
@@ -13,5 +13,5 @@ MachinePorts::MachinePorts(const std::vector<Port>& ports) {
 }
 
 MachinePorts::~MachinePorts() {
-    RS232::installPlatform(nullptr);
+    RS232::installPlatform(previous);
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 // Stands in for the machine's serial ports while it exists: enumeration finds exactly the given
-// ports, each with its port name and device description.
+// ports, each with its port name and device description. The platform in use before comes back
+// afterwards.
 class MachinePorts {
 public:
     using Port = std::pair<std::string, std::string>;
@@ -19,4 +20,5 @@ public:
 
 private:
     RS232::test::FakePlatform fake;
+    RS232::Platform* previous;
 };

@@ -2,7 +2,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QWizard>
 
 namespace {
 constexpr int pollIntervalMs = 20;
@@ -40,24 +50,80 @@ void ModalAnswerer::poll() {
     answer(modal);
 }
 
-ModalAnswerer::Answer pressMessageBoxButton(QMessageBox::StandardButton button,
-                                            SeenMessageBox* seen) {
-    return [button, seen](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        if (box == nullptr) {
-            qWarning("expected a message box, found %s", widget->metaObject()->className());
-            if (auto* dialog = qobject_cast<QDialog*>(widget)) {
-                dialog->reject();
-            }
-            return;
-        }
-        if (seen != nullptr) {
-            *seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        }
-        if (QAbstractButton* pressed = box->button(button)) {
-            pressed->click();
-        } else {
-            box->reject();
-        }
+namespace {
+
+void answerBox(QMessageBox* box, const QString& step, QStringList* seen) {
+    if (seen != nullptr)
+        *seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text().remove('&') == step)
+            return button->click();
+    }
+    box->reject();
+}
+
+void answerWizard(QWizard* wizard, const QStringList& steps) {
+    for (const QString& step : steps) {
+        QWidget* page = wizard->currentPage();
+        QRadioButton* choice = nullptr;
+        for (QRadioButton* radio : page->findChildren<QRadioButton*>())
+            choice = radio->text() == step ? radio : choice;
+        if (step == QLatin1String(">"))
+            wizard->next();
+        else if (step == QLatin1String("finish"))
+            wizard->accept();
+        else if (step == QLatin1String("cancel"))
+            wizard->reject();
+        else if (choice != nullptr)
+            choice->click();
+        else
+            QTest::keyClicks(page->findChild<QLineEdit*>(), step);
+    }
+}
+
+// The file dialog fills its own selection in the background, so the name is typed as a user
+// types it.
+void answerFileDialog(QFileDialog* dialog, const QString& step) {
+    if (!step.startsWith(QLatin1String("file="))) {
+        dialog->reject();
+        return;
+    }
+    const QFileInfo file(step.mid(5));
+    dialog->setDirectory(file.absolutePath());
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file.fileName());
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+void answerDialog(QDialog* dialog, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const QString name = step.section('=', 0, 0);
+        const QString value = step.section('=', 1);
+        auto* box = dialog->findChild<QDialogButtonBox*>();
+        if (step == QLatin1String("OK") || step == QLatin1String("Cancel"))
+            box->button(step == QLatin1String("OK") ? QDialogButtonBox::Ok
+                                                    : QDialogButtonBox::Cancel)
+                ->click();
+        else if (auto* spinBox = dialog->findChild<QSpinBox*>(name))
+            spinBox->setValue(value.toInt());
+        else if (auto* checkBox = dialog->findChild<QCheckBox*>(name))
+            checkBox->setChecked(value != QLatin1String("0"));
+        else
+            dialog->findChild<QAbstractButton*>(name)->click();
+    }
+}
+
+} // namespace
+
+ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen) {
+    return [steps, seen](QWidget* widget) {
+        const QStringList list = steps.split('|');
+        if (auto* box = qobject_cast<QMessageBox*>(widget))
+            answerBox(box, steps, seen);
+        else if (auto* wizard = qobject_cast<QWizard*>(widget))
+            answerWizard(wizard, list);
+        else if (auto* files = qobject_cast<QFileDialog*>(widget))
+            answerFileDialog(files, steps);
+        else if (auto* dialog = qobject_cast<QDialog*>(widget))
+            answerDialog(dialog, list);
     };
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <queue>
@@ -33,14 +34,12 @@ private:
     int answered = 0;
 };
 
-// What a message box showed before it was answered.
-struct SeenMessageBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// An answer that records the message box and presses one of its standard buttons.
-ModalAnswerer::Answer pressMessageBoxButton(QMessageBox::StandardButton button,
-                                            SeenMessageBox* seen = nullptr);
+// An answer given as the user's steps, separated by '|':
+// - a message box: the text of the button to press ("Yes", "No", "OK"); "title: text" of the
+//   box is added to seen;
+// - a wizard: a radio button's text clicks it, ">" goes to the next page, "finish" and "cancel"
+//   end it, any other text is typed into the line edit of the current page;
+// - a file dialog: "file=PATH" chooses that file, "cancel" cancels;
+// - another dialog: "NAME=VALUE" sets the spin box or check box (0 or 1) of that object name,
+//   "NAME" clicks the button of that name, "OK" and "Cancel" press its button box's buttons.
+ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen = nullptr);

@@ -1,0 +1,310 @@
+#include "messageof.h"
+#include "modalanswerer.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The network every case starts from, saved; COM3 is the machine's adapter.
+const QString base = "COM1 lrr 1 [1.5 1.7 r2], COM2 direct, COM3* lrr 3 [3.1], COM4 lrr 4, "
+                     "COM5 ignored";
+
+QString changed(const QString& from, const QString& to) {
+    return QString(base).replace(from, to);
+}
+
+// Whether the network is modified, the selected row and whether Paste is offered.
+QString stateOf(MainWindow& window) {
+    QStringList state;
+    if (window.isModified())
+        state << "m";
+    if (NetworkItem* selected = window.selectedItem()) {
+        auto* device = dynamic_cast<NetworkDeviceItem*>(selected);
+        state << "sel=" + (device ? device->port->name + '/' + QString::number(device->submaster_id)
+                                  : selected->name);
+    }
+    if (window.findChild<QAction*>("action_Paste")->isEnabled())
+        state << "paste";
+    return state.join(' ');
+}
+
+// The commands whose enabled state the network and the selection decide, in groups: creating
+// the network, the network as a whole, adding a device, the selected item, port, device, paste.
+const QList<QPair<char, QStringList>> commandGroups{
+    {'C', {"actionNetwork_create"}},
+    {'N', {"actionNetwork_delete", "action_Export", "action_Import", "actionAdd_Port"}},
+    {'A', {"addButton", "actionAdd_Device"}},
+    {'I', {"deleteButton", "editButton", "action_Cut", "cutButton", "actionCopy", "copyButton"}},
+    {'P', {"actionDelete_Port", "actionEdit_Port"}},
+    {'D', {"actionDelete_Device", "actionEdit_Device"}},
+    {'V', {"action_Paste", "pasteButton"}}};
+
+// The letters of the groups enabled; a group only partly enabled shows as '?'.
+QString enabledGroups(MainWindow& window) {
+    QString groups;
+    for (const auto& [letter, names] : commandGroups) {
+        int enabled = 0;
+        for (const QString& name : names)
+            enabled += window.findChild<QObject*>(name)->property("enabled").toBool();
+        groups += enabled == 0 ? QString() : QString(enabled == names.size() ? letter : '?');
+    }
+    return groups;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowOnTestMachine> test;
+    MainWindow* window = nullptr;
+
+private slots:
+    void init() {
+        test = std::make_unique<WindowOnTestMachine>(
+            std::vector<MachinePorts::Port>{{"COM3", "CP210x"}});
+        window = &test->window;
+        writeFile(configFileOf(*window), "{\"net\": []}");
+        QVERIFY(window->load(window->getQuarnTCUDataFileName()));
+        NetworkPortItem* com1 = window->addNetworkPort("COM1", NetworkPortItem::lrr, 1);
+        window->addNetworkDevice(com1, 5);
+        window->addNetworkDevice(com1, 7)->set_retries(2);
+        window->addNetworkPort("COM2", NetworkPortItem::direct, 0);
+        NetworkPortItem* com3 = window->findNetworkPort("COM3");
+        com3->set_port_type(NetworkPortItem::lrr);
+        com3->set_master_id(3);
+        window->addNetworkDevice(com3, 1);
+        window->addNetworkPort("COM4", NetworkPortItem::lrr, 4);
+        window->addNetworkPort("COM5", NetworkPortItem::ignored, 0);
+        QVERIFY(window->save());
+        QCOMPARE(networkOf(*window), base);
+    }
+
+    void cleanup() { test.reset(); }
+
+    // The user's commands with the answers to what they open; the network, the state and the
+    // message boxes afterwards.
+    void commands_data() {
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        QTest::newRow("add port") << "actionAdd_Port"
+                                  << QStringList{"COM6|>|LRR Network|012|finish"}
+                                  << base + ", COM6 lrr 12"
+                                  << "m" << none;
+        QTest::newRow("add port, ID refused")
+            << "actionAdd_Port" << QStringList{"COM6|>|LRR Network|finish", "OK"} << base << ""
+            << QStringList{"Add port request: Master ID 0 is invalid [1..255]"};
+        QTest::newRow("add port, name refused")
+            << "actionAdd_Port" << QStringList{"com1|finish", "OK"} << base << ""
+            << QStringList{"Add port request: Port \"com1\" is already defined"};
+        QTest::newRow("add port cancelled")
+            << "actionAdd_Port" << QStringList{"cancel"} << base << "" << none;
+        QTest::newRow("add device")
+            << "@COM4 actionAdd_Device" << QStringList{"5|finish"}
+            << changed("COM4 lrr 4", "COM4 lrr 4 [4.5]") << "m sel=COM4" << none;
+        QTest::newRow("add device to a device's port")
+            << "@COM1/5 addButton" << QStringList{"9|finish"} << changed("1.7 r2]", "1.7 r2 1.9]")
+            << "m sel=COM1/5" << none;
+        QTest::newRow("add device refused")
+            << "@COM1 actionAdd_Device" << QStringList{"7|finish", "OK"} << base << "sel=COM1"
+            << QStringList{"Add device request: Submaster ID 7 is already in use"};
+        QTest::newRow("delete port") << "@COM1 actionDelete_Port" << QStringList{"Yes"}
+                                     << changed("COM1 lrr 1 [1.5 1.7 r2], ", "") << "m"
+                                     << QStringList{"Enquiry: Delete port COM1?"};
+        QTest::newRow("delete machine port") << "@COM3 deleteButton" << QStringList{"Yes"}
+                                             << changed("COM3* lrr 3 [3.1]", "COM3* ignored") << "m"
+                                             << QStringList{"Enquiry: Delete port COM3?"};
+        QTest::newRow("delete port declined")
+            << "@COM1 actionDelete_Port" << QStringList{"No"} << base << "sel=COM1"
+            << QStringList{"Enquiry: Delete port COM1?"};
+        QTest::newRow("delete device")
+            << "@COM1/5 actionDelete_Device" << QStringList{"Yes"} << changed("1.5 1.7", "1.7")
+            << "m" << QStringList{"Enquiry: Delete device TCU .5?"};
+        // The Delete button leaves nothing selected, also when the question is declined.
+        QTest::newRow("delete device declined")
+            << "@COM1/7 deleteButton" << QStringList{"No"} << base << ""
+            << QStringList{"Enquiry: Delete device TCU .7?"};
+        QTest::newRow("edit port")
+            << "@COM3 actionEdit_Port" << QStringList{"masterIdSpinBox=2|OK"}
+            << changed("COM3* lrr 3 [3.1]", "COM3* lrr 2 [2.1]") << "m sel=COM3" << none;
+        QTest::newRow("edit port to direct")
+            << "@COM1 editButton" << QStringList{"localTCURadioButton|OK"}
+            << changed("COM1 lrr 1 [1.5 1.7 r2]", "COM1 direct") << "m sel=COM1" << none;
+        QTest::newRow("edit port cancelled")
+            << "@COM1 actionEdit_Port" << QStringList{"Cancel"} << base << "sel=COM1" << none;
+        // The Edit button marks the network changed even when the dialog is cancelled.
+        QTest::newRow("edit button cancelled")
+            << "@COM1 editButton" << QStringList{"Cancel"} << base << "m sel=COM1" << none;
+        QTest::newRow("edit device")
+            << "@COM1/5 actionEdit_Device" << QStringList{"retriesInherit=0|retriesSpinBox=7|OK"}
+            << changed("1.5 1.7", "1.5 r7 1.7") << "m sel=COM1/5" << none;
+        QTest::newRow("edit device, button")
+            << "@COM3/1 editButton" << QStringList{"delayInherit=0|delaySpinBox=9|OK"}
+            << changed("3.1", "3.1 d9") << "m sel=COM3/1" << none;
+        QTest::newRow("edit device cancelled")
+            << "@COM3/1 actionEdit_Device" << QStringList{"delayInherit=0|Cancel"} << base
+            << "sel=COM3/1" << none;
+        QTest::newRow("copy device onto port")
+            << "@COM1/7 actionCopy @COM4 action_Paste" << none
+            << changed("COM4 lrr 4", "COM4 lrr 4 [4.7 r2]") << "sel=COM4" << none;
+        QTest::newRow("copy device twice")
+            << "@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton" << none
+            << changed("COM4 lrr 4", "COM4 lrr 4 [4.5]").replace("3.1]", "3.1 3.5]") << "sel=COM3"
+            << none;
+        QTest::newRow("copy device onto device")
+            << "@COM1/7 actionCopy @COM3/1 action_Paste" << none << changed("3.1", "3.1 r2")
+            << "sel=COM3/1 paste" << none;
+        QTest::newRow("cut port onto port")
+            << "@COM1 cutButton @COM2 pasteButton" << none
+            << changed("COM1 lrr 1 [1.5 1.7 r2], COM2 direct", "COM2 lrr 1 [1.5 1.7 r2]")
+            << "sel=COM2" << none;
+        QTest::newRow("deleting empties the clipboard")
+            << "@COM1/5 action_Cut @COM1/7 actionDelete_Device @COM4" << QStringList{"Yes"}
+            << changed("1.5 1.7 r2", "1.5") << "m sel=COM4"
+            << QStringList{"Enquiry: Delete device TCU .7?"};
+        QTest::newRow("apply does nothing")
+            << "@COM1 applyButton" << none << base << "sel=COM1" << none;
+    }
+
+    void commands() {
+        QFETCH(QString, commands);
+        QFETCH(QStringList, answers);
+        QStringList messages;
+        ModalAnswerer answerer;
+        for (const QString& answer : answers)
+            answerer.then(answerWith(answer, &messages));
+        run(*window, commands);
+        QVERIFY(answerer.allAnswered());
+        QTEST(networkOf(*window), "network");
+        QTEST(stateOf(*window), "state");
+        QTEST(messages, "messages");
+    }
+
+    // Which commands are offered: only creating the network while its file is missing, then by
+    // the selection and the clipboard.
+    void enabledCommands_data() {
+        QTest::addColumn<bool>("file");
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("enabled");
+        QTest::newRow("no file") << false << "@COM1"
+                                 << "C";
+        QTest::newRow("nothing selected") << true << "@"
+                                          << "N";
+        QTest::newRow("lrr port") << true << "@COM4"
+                                  << "NAIP";
+        QTest::newRow("direct port") << true << "@COM2"
+                                     << "NIP";
+        QTest::newRow("unused port") << true << "@COM5"
+                                     << "NIP";
+        QTest::newRow("device") << true << "@COM1/5"
+                                << "NAID";
+        QTest::newRow("device copied, its port") << true << "@COM1/5 actionCopy @COM1"
+                                                 << "NAIP";
+        QTest::newRow("device copied, other port") << true << "@COM1/5 copyButton @COM4"
+                                                   << "NAIPV";
+        QTest::newRow("device copied, itself") << true << "@COM1/5 actionCopy"
+                                               << "NAID";
+        QTest::newRow("device copied, other device") << true << "@COM1/5 actionCopy @COM3/1"
+                                                     << "NAIDV";
+        QTest::newRow("device copied, direct port") << true << "@COM1/5 actionCopy @COM2"
+                                                    << "NIP";
+        QTest::newRow("port cut, unused port") << true << "@COM1 action_Cut @COM5"
+                                               << "NIP";
+        QTest::newRow("port cut, device") << true << "@COM1 cutButton @COM3/1"
+                                          << "NAID";
+        QTest::newRow("port cut, direct port") << true << "@COM1 action_Cut @COM2"
+                                               << "NIPV";
+    }
+
+    void enabledCommands() {
+        QFETCH(bool, file);
+        QFETCH(QString, commands);
+        if (!file)
+            QFile::remove(configFileOf(*window));
+        run(*window, commands);
+        QTEST(enabledGroups(*window), "enabled");
+    }
+
+    // The file's presence is checked when the menus are recomputed; any kind of entry of that
+    // name counts.
+    void fileRemovedOutsideTakesEffectOnNextChange() {
+        run(*window, "@COM1");
+        QFile::remove(configFileOf(*window));
+        QVERIFY(window->findChild<QAction*>("actionAdd_Port")->isEnabled());
+        run(*window, "@COM1/5");
+        QCOMPARE(window->selectedItem(), nullptr);
+        QDir().mkpath(configFileOf(*window));
+        window->updateMenus();
+        QCOMPARE(window->selectedItem(), rowAt(*window, "COM1/5"));
+    }
+
+    // Names are unique whatever their letter case, IDs are 1..255 and submaster IDs unique on
+    // their port; ports are sorted as text, devices by their address.
+    void identityRules() {
+        window->clearNetwork();
+        const std::pair<const char*, const char*> calls[] = {
+            {"COM3 lrr 255", ""},
+            {"com3 direct 1", "Port \"com3\" is already defined"},
+            {"COM4 lrr 0", "Master ID 0 is invalid [1..255]"},
+            {"COM4 lrr 256", "Master ID 256 is invalid [1..255]"},
+            {"COM10 direct 7", ""},
+            {"auto ignored 77", ""},
+            {"COM1 lrr 255", ""},
+            {"COM3 5", ""},
+            {"COM3 10", ""},
+            {"COM3 0", "Submaster ID 0 is invalid [1..255]"},
+            {"COM3 256", "Submaster ID 256 is invalid [1..255]"},
+            {"COM3 5", "Submaster ID 5 is already in use"},
+            {"COM1 5", ""}};
+        const QStringList types{"ignored", "direct", "lrr"};
+        for (const auto& [call, message] : calls) {
+            const QStringList words = QString(call).split(' ');
+            QCOMPARE(messageOf([&] {
+                         if (words.size() == 3)
+                             window->addNetworkPort(
+                                 words[0], NetworkPortItem::port_type_t(types.indexOf(words[1])),
+                                 words[2].toInt());
+                         else
+                             window->addNetworkDevice(window->findNetworkPort(words[0]),
+                                                      words[1].toInt());
+                     }),
+                     QString(message));
+        }
+        QCOMPARE(networkOf(*window), QString("COM1 lrr 255 [255.5], COM10 direct, COM3 lrr 255 "
+                                             "[255.10 255.5], auto ignored"));
+        QCOMPARE(rowAt(*window, "COM3/5")->name, QString("TCU .5"));
+        QCOMPARE(window->findNetworkPort("cOm10"), rowAt(*window, "COM10"));
+        QVERIFY(window->isModified());
+    }
+
+    // Deleting the current row makes the tree select a neighbour while the row is half
+    // destroyed; the menus recomputed then must not see it in the clipboard.
+    void deletingTheCurrentRow() {
+        NetworkItem* device = rowAt(*window, "COM1/5");
+        treeOf(*window)->setCurrentItem(device);
+        run(*window, "actionCopy");
+        bool clipboardHeldDyingRow = false;
+        connect(treeOf(*window), &QTreeWidget::itemSelectionChanged, window,
+                [&] { clipboardHeldDyingRow |= window->clipboardContent() == device; });
+        window->deleteItem(device);
+        QVERIFY(!clipboardHeldDyingRow);
+        QCOMPARE(stateOf(*window), QString("sel=COM1/7"));
+        window->deleteItem(nullptr);
+        run(*window, "@COM1 actionCopy");
+        window->clearNetwork();
+        QCOMPARE(networkOf(*window), QString());
+        QCOMPARE(stateOf(*window), QString()); // clearing leaves the modified flag alone
+        QCOMPARE(window->clipboardContent(), nullptr);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
