@@ -4,6 +4,7 @@
 #include "dialogs/newnetworkportwizard.h"
 #include "modalanswerer.h"
 #include "networktree.h"
+#include "tablerow.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -87,24 +88,22 @@ private slots:
     // The user's steps, the port as stored (type, master ID, retries, delay); the type button
     // checked when the dialog opens and what it writes back.
     void portProperties_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QList<int>>("stored");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("unused") << "" << QList<int>{0, -4, -1, -1} << "unusedRadioButton 0 1 0 0";
-        QTest::newRow("local") << "" << QList<int>{1, 300, 120, 20000}
-                               << "localTCURadioButton 1 255 99 10000";
-        QTest::newRow("lrr") << "" << QList<int>{2, 12, 3, 700} << "lrrRadioButton 2 12 3 700";
-        QTest::newRow("unknown type") << "" << QList<int>{7, 12, 3, 700} << " 0 12 3 700";
-        QTest::newRow("filled in, then local") << "lrr 42 7 1234 local" << QList<int>{0, 0, 5, 5000}
-                                               << "unusedRadioButton 1 42 7 1334";
-        QTest::newRow("cancelled") << "unused 1 9 9 cancel" << QList<int>{2, 300, -1, 5000}
-                                   << "lrrRadioButton 2 300 -1 5000";
+        addColumns({"steps", "before", "result"});
+        addRow("unused", {"", "0 -4 -1 -1", "unusedRadioButton 0 1 0 0"});
+        addRow("local", {"", "1 300 120 20000", "localTCURadioButton 1 255 99 10000"});
+        addRow("lrr", {"", "2 12 3 700", "lrrRadioButton 2 12 3 700"});
+        addRow("unknown type", {"", "7 12 3 700", " 0 12 3 700"});
+        addRow("filled in, then local",
+               {"lrr 42 7 1234 local", "0 0 5 5000", "unusedRadioButton 1 42 7 1334"});
+        addRow("cancelled",
+               {"unused 1 9 9 cancel", "2 300 -1 5000", "lrrRadioButton 2 300 -1 5000"});
     }
 
     void portProperties() {
         QFETCH(QString, steps);
-        QFETCH(QList<int>, stored);
+        QFETCH(QString, before);
         QFETCH(QString, result);
+        const QList<int> stored = numbersOf(before);
         const QString checked = result.section(' ', 0, 0);
         NetworkPortItem port("COM3", false);
         port.port_type = NetworkPortItem::port_type_t(stored[0]);
@@ -152,35 +151,25 @@ private slots:
     // The Inherit boxes clicked, the port's delay and the device's retries and delay; the rows
     // shown before and after the clicks; what is stored.
     void deviceProperties_data() {
-        QTest::addColumn<QString>("clicked");
-        QTest::addColumn<QList<int>>("values");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("inherited") << "" << QList<int>{200, -1, -1}
-                                   << QStringList{"inherited 3", "inherited 200"} << "-1 -1";
-        QTest::newRow("own") << "" << QList<int>{200, 5, 500} << QStringList{"own 5", "own 500"}
-                             << "5 500";
-        QTest::newRow("own beyond range") << "" << QList<int>{200, 120, 200000}
-                                          << QStringList{"own 99", "own 100000"} << "99 100000";
-        QTest::newRow("own 0") << "" << QList<int>{200, 0, 0} << QStringList{"own 0", "own 1"}
-                               << "0 1";
-        QTest::newRow("any negative") << "" << QList<int>{200, -5, -300}
-                                      << QStringList{"inherited 3", "inherited 200"} << "-1 -1";
-        QTest::newRow("port delay 0")
-            << "" << QList<int>{0, -1, -1} << QStringList{"inherited 3", "inherited 1"} << "-1 -1";
-        QTest::newRow("both switched")
-            << "both" << QList<int>{200, -1, 500}
-            << QStringList{"inherited 3", "own 500", "own 3", "inherited 200"} << "3 -1";
-        QTest::newRow("switched, cancelled")
-            << "both cancel" << QList<int>{200, -1, 100001}
-            << QStringList{"inherited 3", "own 100000", "own 3", "inherited 200"} << "-1 100001";
+        addColumns({"clicked", "numbers", "shown", "stored"});
+        addRow("inherited", {"", "200 -1 -1", "inherited 3;inherited 200", "-1 -1"});
+        addRow("own", {"", "200 5 500", "own 5;own 500", "5 500"});
+        addRow("own beyond range", {"", "200 120 200000", "own 99;own 100000", "99 100000"});
+        addRow("own 0", {"", "200 0 0", "own 0;own 1", "0 1"});
+        addRow("any negative", {"", "200 -5 -300", "inherited 3;inherited 200", "-1 -1"});
+        addRow("port delay 0", {"", "0 -1 -1", "inherited 3;inherited 1", "-1 -1"});
+        addRow("both switched",
+               {"both", "200 -1 500", "inherited 3;own 500;own 3;inherited 200", "3 -1"});
+        addRow("switched, cancelled", {"both cancel", "200 -1 100001",
+                                       "inherited 3;own 100000;own 3;inherited 200", "-1 100001"});
     }
 
     void deviceProperties() {
         QFETCH(QString, clicked);
-        QFETCH(QList<int>, values);
-        QFETCH(QStringList, rows);
+        QFETCH(QString, numbers);
+        QFETCH(QString, shown);
         QFETCH(QString, stored);
+        const QList<int> values = numbersOf(numbers);
         QTreeWidget tree;
         NetworkPortItem* port = addPort(tree, "COM3", NetworkPortItem::lrr, 3);
         port->retries = 3;
@@ -201,12 +190,12 @@ private slots:
         });
         NetworkDevicePropertiesDialog dialog(nullptr);
         QCOMPARE(dialog.exec(device), clicked.endsWith("cancel") ? 0 : int(QDialog::Accepted));
-        QCOMPARE(seen, QStringList("Network Device Properties [3.17]") + rows);
+        QCOMPARE(seen, QStringList("Network Device Properties [3.17]") + itemsOf(shown));
         QCOMPARE(QString("%1 %2").arg(device->retries).arg(device->delay), stored);
         // The row is redrawn with what was stored.
-        const QString shown = device->text(1);
+        const QString drawn = device->text(1);
         device->update_row();
-        QCOMPARE(shown, device->text(1));
+        QCOMPARE(drawn, device->text(1));
         QCOMPARE(NetworkDevicePropertiesDialog(nullptr).exec(nullptr), 0);
     }
 
@@ -215,30 +204,25 @@ private slots:
     // rows of both pages show) and the wizard's type and master ID. The summary follows typing
     // only.
     void newPort_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("clicked");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("no choice") << "" << QList<int>{} << " com3 |Local TCU||0000|1 0";
-        QTest::newRow("not used") << "" << QList<int>{0} << " com3 |Not used||0000|0 0";
-        QTest::newRow("LRR") << "12" << QList<int>{2} << " com3 |LRR Network|12|1111|2 12";
-        QTest::newRow("LRR, then not used")
-            << "7" << QList<int>{2, 0} << " com3 |Not used|7|0000|0 7";
-        QTest::newRow("LRR, then local")
-            << "a1-2 +b3" << QList<int>{2, 1} << " com3 |Local TCU|123|0000|1 123";
-        QTest::newRow("leading zeros")
-            << "007" << QList<int>{2} << " com3 |LRR Network|007|1111|2 7";
-        QTest::newRow("too large for int")
-            << "99999999999" << QList<int>{2} << " com3 |LRR Network|99999999999|1111|2 0";
+        addColumns({"typed", "clicked", "summary"});
+        addRow("no choice", {"", "", " com3 |Local TCU||0000|1 0"});
+        addRow("not used", {"", "0", " com3 |Not used||0000|0 0"});
+        addRow("LRR", {"12", "2", " com3 |LRR Network|12|1111|2 12"});
+        addRow("LRR, then not used", {"7", "2 0", " com3 |Not used|7|0000|0 7"});
+        addRow("LRR, then local", {"a1-2 +b3", "2 1", " com3 |Local TCU|123|0000|1 123"});
+        addRow("leading zeros", {"007", "2", " com3 |LRR Network|007|1111|2 7"});
+        addRow("too large for int",
+               {"99999999999", "2", " com3 |LRR Network|99999999999|1111|2 0"});
     }
 
     void newPort() {
         QFETCH(QString, typed);
-        QFETCH(QList<int>, clicked);
+        QFETCH(QString, clicked);
         QString summary;
         NewNetworkPortWizard wizard(nullptr);
         finish(wizard, [&](QWizard* shown) {
             QWidget* typePage = shown->page(1);
-            for (int index : clicked) {
+            for (int index : numbersOf(clicked)) {
                 typePage->findChildren<QRadioButton*>().at(index)->click();
                 if (index == 2)
                     QTest::keyClicks(typePage->findChild<QLineEdit*>(), typed);

@@ -1,5 +1,6 @@
 #include "messageof.h"
 #include "modalanswerer.h"
+#include "tablerow.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -86,150 +87,108 @@ private slots:
 
     void cleanup() { test.reset(); }
 
-    // The user's commands with the answers to what they open; the network, the state and the
-    // message boxes afterwards.
+    // The user's commands with the answers to what they open; the network afterwards (changes
+    // "FROM => TO" to the network the case starts from), the window's state and the message
+    // boxes shown. Lists in a column are separated by ';'.
     void commands_data() {
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("network");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList none;
-        QTest::newRow("add port") << "actionAdd_Port"
-                                  << QStringList{"COM6|>|LRR Network|012|finish"}
-                                  << base + ", COM6 lrr 12"
-                                  << "m" << none;
-        QTest::newRow("add port, ID refused")
-            << "actionAdd_Port" << QStringList{"COM6|>|LRR Network|finish", "OK"} << base << ""
-            << QStringList{"Add port request: Master ID 0 is invalid [1..255]"};
-        QTest::newRow("add port, name refused")
-            << "actionAdd_Port" << QStringList{"com1|finish", "OK"} << base << ""
-            << QStringList{"Add port request: Port \"com1\" is already defined"};
-        QTest::newRow("add port cancelled")
-            << "actionAdd_Port" << QStringList{"cancel"} << base << "" << none;
-        QTest::newRow("add device")
-            << "@COM4 actionAdd_Device" << QStringList{"5|finish"}
-            << changed("COM4 lrr 4", "COM4 lrr 4 [4.5]") << "m sel=COM4" << none;
-        QTest::newRow("add device to a device's port")
-            << "@COM1/5 addButton" << QStringList{"9|finish"} << changed("1.7 r2]", "1.7 r2 1.9]")
-            << "m sel=COM1/5" << none;
-        QTest::newRow("add device refused")
-            << "@COM1 actionAdd_Device" << QStringList{"7|finish", "OK"} << base << "sel=COM1"
-            << QStringList{"Add device request: Submaster ID 7 is already in use"};
-        QTest::newRow("delete port") << "@COM1 actionDelete_Port" << QStringList{"Yes"}
-                                     << changed("COM1 lrr 1 [1.5 1.7 r2], ", "") << "m"
-                                     << QStringList{"Enquiry: Delete port COM1?"};
-        QTest::newRow("delete machine port") << "@COM3 deleteButton" << QStringList{"Yes"}
-                                             << changed("COM3* lrr 3 [3.1]", "COM3* ignored") << "m"
-                                             << QStringList{"Enquiry: Delete port COM3?"};
-        QTest::newRow("delete port declined")
-            << "@COM1 actionDelete_Port" << QStringList{"No"} << base << "sel=COM1"
-            << QStringList{"Enquiry: Delete port COM1?"};
-        QTest::newRow("delete device")
-            << "@COM1/5 actionDelete_Device" << QStringList{"Yes"} << changed("1.5 1.7", "1.7")
-            << "m" << QStringList{"Enquiry: Delete device TCU .5?"};
+        addColumns({"commands", "answers", "network", "state", "messages"});
+        addRow("add port", {"actionAdd_Port", "COM6|>|LRR Network|012|finish",
+                            "ignored => ignored, COM6 lrr 12", "m", ""});
+        addRow("add port, ID refused", {"actionAdd_Port", "COM6|>|LRR Network|finish;OK", "", "",
+                                        "Add port request: Master ID 0 is invalid [1..255]"});
+        addRow("add port, name refused", {"actionAdd_Port", "com1|finish;OK", "", "",
+                                          "Add port request: Port \"com1\" is already defined"});
+        addRow("add port cancelled", {"actionAdd_Port", "cancel", "", "", ""});
+        addRow("add device",
+               {"@COM4 actionAdd_Device", "5|finish", "lrr 4 => lrr 4 [4.5]", "m sel=COM4", ""});
+        addRow("add device to a device's port",
+               {"@COM1/5 addButton", "9|finish", "1.7 r2] => 1.7 r2 1.9]", "m sel=COM1/5", ""});
+        addRow("add device refused", {"@COM1 actionAdd_Device", "7|finish;OK", "", "sel=COM1",
+                                      "Add device request: Submaster ID 7 is already in use"});
+        addRow("delete port",
+               {"@COM1 actionDelete_Port", "Yes", "COM1 lrr 1 [1.5 1.7 r2], COM2 => COM2", "m",
+                "Enquiry: Delete port COM1?"});
+        addRow("delete machine port", {"@COM3 deleteButton", "Yes", "lrr 3 [3.1] => ignored", "m",
+                                       "Enquiry: Delete port COM3?"});
+        addRow("delete port declined",
+               {"@COM1 actionDelete_Port", "No", "", "sel=COM1", "Enquiry: Delete port COM1?"});
+        addRow("delete device", {"@COM1/5 actionDelete_Device", "Yes", "1.5 1.7 => 1.7", "m",
+                                 "Enquiry: Delete device TCU .5?"});
         // The Delete button leaves nothing selected, also when the question is declined.
-        QTest::newRow("delete device declined")
-            << "@COM1/7 deleteButton" << QStringList{"No"} << base << ""
-            << QStringList{"Enquiry: Delete device TCU .7?"};
-        QTest::newRow("edit port")
-            << "@COM3 actionEdit_Port" << QStringList{"masterIdSpinBox=2|OK"}
-            << changed("COM3* lrr 3 [3.1]", "COM3* lrr 2 [2.1]") << "m sel=COM3" << none;
-        QTest::newRow("edit port to direct")
-            << "@COM1 editButton" << QStringList{"localTCURadioButton|OK"}
-            << changed("COM1 lrr 1 [1.5 1.7 r2]", "COM1 direct") << "m sel=COM1" << none;
-        QTest::newRow("edit port cancelled")
-            << "@COM1 actionEdit_Port" << QStringList{"Cancel"} << base << "sel=COM1" << none;
+        addRow("delete device declined",
+               {"@COM1/7 deleteButton", "No", "", "", "Enquiry: Delete device TCU .7?"});
+        addRow("edit port", {"@COM3 actionEdit_Port", "masterIdSpinBox=2|OK",
+                             "lrr 3 [3.1] => lrr 2 [2.1]", "m sel=COM3", ""});
+        addRow("edit port to direct", {"@COM1 editButton", "localTCURadioButton|OK",
+                                       "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct", "m sel=COM1", ""});
+        addRow("edit port cancelled", {"@COM1 actionEdit_Port", "Cancel", "", "sel=COM1", ""});
         // The Edit button marks the network changed even when the dialog is cancelled.
-        QTest::newRow("edit button cancelled")
-            << "@COM1 editButton" << QStringList{"Cancel"} << base << "m sel=COM1" << none;
-        QTest::newRow("edit device")
-            << "@COM1/5 actionEdit_Device" << QStringList{"retriesInherit=0|retriesSpinBox=7|OK"}
-            << changed("1.5 1.7", "1.5 r7 1.7") << "m sel=COM1/5" << none;
-        QTest::newRow("edit device, button")
-            << "@COM3/1 editButton" << QStringList{"delayInherit=0|delaySpinBox=9|OK"}
-            << changed("3.1", "3.1 d9") << "m sel=COM3/1" << none;
-        QTest::newRow("edit device cancelled")
-            << "@COM3/1 actionEdit_Device" << QStringList{"delayInherit=0|Cancel"} << base
-            << "sel=COM3/1" << none;
-        QTest::newRow("copy device onto port")
-            << "@COM1/7 actionCopy @COM4 action_Paste" << none
-            << changed("COM4 lrr 4", "COM4 lrr 4 [4.7 r2]") << "sel=COM4" << none;
-        QTest::newRow("copy device twice")
-            << "@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton" << none
-            << changed("COM4 lrr 4", "COM4 lrr 4 [4.5]").replace("3.1]", "3.1 3.5]") << "sel=COM3"
-            << none;
-        QTest::newRow("copy device onto device")
-            << "@COM1/7 actionCopy @COM3/1 action_Paste" << none << changed("3.1", "3.1 r2")
-            << "sel=COM3/1 paste" << none;
-        QTest::newRow("cut port onto port")
-            << "@COM1 cutButton @COM2 pasteButton" << none
-            << changed("COM1 lrr 1 [1.5 1.7 r2], COM2 direct", "COM2 lrr 1 [1.5 1.7 r2]")
-            << "sel=COM2" << none;
-        QTest::newRow("deleting empties the clipboard")
-            << "@COM1/5 action_Cut @COM1/7 actionDelete_Device @COM4" << QStringList{"Yes"}
-            << changed("1.5 1.7 r2", "1.5") << "m sel=COM4"
-            << QStringList{"Enquiry: Delete device TCU .7?"};
-        QTest::newRow("apply does nothing")
-            << "@COM1 applyButton" << none << base << "sel=COM1" << none;
+        addRow("edit button cancelled", {"@COM1 editButton", "Cancel", "", "m sel=COM1", ""});
+        addRow("edit device", {"@COM1/5 actionEdit_Device", "retriesInherit=0|retriesSpinBox=7|OK",
+                               "1.5 1.7 => 1.5 r7 1.7", "m sel=COM1/5", ""});
+        addRow("edit device, button", {"@COM3/1 editButton", "delayInherit=0|delaySpinBox=9|OK",
+                                       "3.1 => 3.1 d9", "m sel=COM3/1", ""});
+        addRow("edit device cancelled",
+               {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "", "sel=COM3/1", ""});
+        // Paste leaves the modified flag alone.
+        addRow("copy device onto port", {"@COM1/7 actionCopy @COM4 action_Paste", "",
+                                         "lrr 4 => lrr 4 [4.7 r2]", "sel=COM4", ""});
+        addRow("copy device twice", {"@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton", "",
+                                     "lrr 4 => lrr 4 [4.5];3.1] => 3.1 3.5]", "sel=COM3", ""});
+        addRow("copy device onto device", {"@COM1/7 actionCopy @COM3/1 action_Paste", "",
+                                           "3.1 => 3.1 r2", "sel=COM3/1 paste", ""});
+        addRow("cut port onto port",
+               {"@COM1 cutButton @COM2 pasteButton", "",
+                "COM1 lrr 1 [1.5 1.7 r2], COM2 direct => COM2 lrr 1 [1.5 1.7 r2]", "sel=COM2", ""});
+        addRow("deleting empties the clipboard",
+               {"@COM1/5 action_Cut @COM1/7 actionDelete_Device @COM4", "Yes", "1.5 1.7 r2 => 1.5",
+                "m sel=COM4", "Enquiry: Delete device TCU .7?"});
+        addRow("apply does nothing", {"@COM1 applyButton", "", "", "sel=COM1", ""});
     }
 
     void commands() {
         QFETCH(QString, commands);
-        QFETCH(QStringList, answers);
+        QFETCH(QString, answers);
+        QFETCH(QString, network);
         QStringList messages;
         ModalAnswerer answerer;
-        for (const QString& answer : answers)
+        for (const QString& answer : itemsOf(answers))
             answerer.then(answerWith(answer, &messages));
         run(*window, commands);
         QVERIFY(answerer.allAnswered());
-        QTEST(networkOf(*window), "network");
+        QString expected = base;
+        for (const QString& change : itemsOf(network))
+            expected.replace(change.section(" => ", 0, 0), change.section(" => ", 1));
+        QCOMPARE(networkOf(*window), expected);
         QTEST(stateOf(*window), "state");
-        QTEST(messages, "messages");
+        QTEST(messages.join(';'), "messages");
     }
 
     // Which commands are offered: only creating the network while its file is missing, then by
     // the selection and the clipboard.
     void enabledCommands_data() {
-        QTest::addColumn<bool>("file");
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QString>("enabled");
-        QTest::newRow("no file") << false << "@COM1"
-                                 << "C";
-        QTest::newRow("nothing selected") << true << "@"
-                                          << "N";
-        QTest::newRow("lrr port") << true << "@COM4"
-                                  << "NAIP";
-        QTest::newRow("direct port") << true << "@COM2"
-                                     << "NIP";
-        QTest::newRow("unused port") << true << "@COM5"
-                                     << "NIP";
-        QTest::newRow("device") << true << "@COM1/5"
-                                << "NAID";
-        QTest::newRow("device copied, its port") << true << "@COM1/5 actionCopy @COM1"
-                                                 << "NAIP";
-        QTest::newRow("device copied, other port") << true << "@COM1/5 copyButton @COM4"
-                                                   << "NAIPV";
-        QTest::newRow("device copied, itself") << true << "@COM1/5 actionCopy"
-                                               << "NAID";
-        QTest::newRow("device copied, other device") << true << "@COM1/5 actionCopy @COM3/1"
-                                                     << "NAIDV";
-        QTest::newRow("device copied, direct port") << true << "@COM1/5 actionCopy @COM2"
-                                                    << "NIP";
-        QTest::newRow("port cut, unused port") << true << "@COM1 action_Cut @COM5"
-                                               << "NIP";
-        QTest::newRow("port cut, device") << true << "@COM1 cutButton @COM3/1"
-                                          << "NAID";
-        QTest::newRow("port cut, direct port") << true << "@COM1 action_Cut @COM2"
-                                               << "NIPV";
+        addColumns({"commands", "enabled"});
+        addRow("no file", {"removeFile @COM1", "C"});
+        addRow("nothing selected", {"@", "N"});
+        addRow("lrr port", {"@COM4", "NAIP"});
+        addRow("direct port", {"@COM2", "NIP"});
+        addRow("unused port", {"@COM5", "NIP"});
+        addRow("device", {"@COM1/5", "NAID"});
+        addRow("device copied, its port", {"@COM1/5 actionCopy @COM1", "NAIP"});
+        addRow("device copied, other port", {"@COM1/5 copyButton @COM4", "NAIPV"});
+        addRow("device copied, itself", {"@COM1/5 actionCopy", "NAID"});
+        addRow("device copied, other device", {"@COM1/5 actionCopy @COM3/1", "NAIDV"});
+        addRow("device copied, direct port", {"@COM1/5 actionCopy @COM2", "NIP"});
+        addRow("port cut, unused port", {"@COM1 action_Cut @COM5", "NIP"});
+        addRow("port cut, device", {"@COM1 cutButton @COM3/1", "NAID"});
+        addRow("port cut, direct port", {"@COM1 action_Cut @COM2", "NIPV"});
     }
 
     void enabledCommands() {
-        QFETCH(bool, file);
         QFETCH(QString, commands);
-        if (!file)
+        if (commands.startsWith("removeFile "))
             QFile::remove(configFileOf(*window));
-        run(*window, commands);
+        run(*window, commands.remove("removeFile "));
         QTEST(enabledGroups(*window), "enabled");
     }
 

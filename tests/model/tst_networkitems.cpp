@@ -1,4 +1,5 @@
 #include "networktree.h"
+#include "tablerow.h"
 
 #include <QtTest>
 
@@ -44,47 +45,32 @@ private slots:
         addPort(tree, "COM4", NetworkPortItem::ignored);
     }
 
+    // Name, whether detected and the type; the icon in the first column, the text and icon in
+    // the second.
     void portRow_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("detected");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("icon0");
-        QTest::addColumn<QString>("text1");
-        QTest::addColumn<QString>("icon1");
-        QTest::newRow("new") << "COM3" << false << 0 << "ignore.ico"
-                             << "Not used"
-                             << "ignore.ico";
-        QTest::newRow("detected") << "COM3" << true << 0 << "usb.ico"
-                                  << "Not used"
-                                  << "ignore.ico";
-        QTest::newRow("auto") << "auto" << false << 1 << "find.ico"
-                              << "Direct TCU"
-                              << "network-wired-3.ico";
-        QTest::newRow("detected auto") << "auto" << true << 0 << "usb.ico"
-                                       << "Not used"
-                                       << "ignore.ico";
-        QTest::newRow("AUTO") << "AUTO" << false << 1 << "ignore.ico"
-                              << "Direct TCU"
-                              << "network-wired-3.ico";
-        QTest::newRow("lrr") << "COM4" << false << 2 << "ignore.ico"
-                             << "LRR ID: 10, retries: 5, delay: 5000"
-                             << "network-wireless.ico";
+        addColumns({"port", "icon0", "text1", "icon1"});
+        addRow("new", {"COM3 0 0", "ignore", "Not used", "ignore"});
+        addRow("detected", {"COM3 1 0", "usb", "Not used", "ignore"});
+        addRow("auto", {"auto 0 1", "find", "Direct TCU", "network-wired-3"});
+        addRow("detected auto", {"auto 1 0", "usb", "Not used", "ignore"});
+        addRow("AUTO", {"AUTO 0 1", "ignore", "Direct TCU", "network-wired-3"});
+        addRow("lrr",
+               {"COM4 0 2", "ignore", "LRR ID: 10, retries: 5, delay: 5000", "network-wireless"});
     }
 
     void portRow() {
-        QFETCH(QString, name);
-        QFETCH(bool, detected);
-        QFETCH(int, type);
+        QFETCH(QString, port);
         QFETCH(QString, icon0);
         QFETCH(QString, text1);
         QFETCH(QString, icon1);
-        NetworkPortItem* port =
-            addPort(tree, name, NetworkPortItem::port_type_t(type), 10, detected);
-        QCOMPARE(port->text(0), name);
-        QCOMPARE(port->text(1), text1);
-        QVERIFY(showsIcon(port->icon(0), icon0));
-        QVERIFY(showsIcon(port->icon(1), icon1));
-        QCOMPARE(port->can_add(), type == NetworkPortItem::lrr);
+        const QStringList words = port.split(' ');
+        NetworkPortItem* row = addPort(
+            tree, words[0], NetworkPortItem::port_type_t(words[2].toInt()), 10, words[1] == "1");
+        QCOMPARE(row->text(0), words[0]);
+        QCOMPARE(row->text(1), text1);
+        QVERIFY(showsIcon(row->icon(0), icon0 + ".ico"));
+        QVERIFY(showsIcon(row->icon(1), icon1 + ".ico"));
+        QCOMPARE(row->can_add(), words[2] == "2");
     }
 
     // A device row shows the port's value for retries or delay it inherits; its master ID and
@@ -109,55 +95,36 @@ private slots:
                  QStringList("13.5|retries: 1, delay: 20 (inherit)"));
     }
 
-    // What a row takes from another: rows of the target afterwards, or nothing when refused.
+    // What a row takes from another: the rows of the target afterwards (';' between rows), or
+    // nothing when it is refused.
     void copies_data() {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QStringList>("rows");
-        const QStringList refused;
-        QTest::newRow("port onto direct port")
-            << "COM1"
-            << "COM3"
-            << QStringList{
-                   "COM3|LRR ID: 1, retries: 2, delay: 300", "1.5|retries: 1, delay: 300 (inherit)",
-                   "1.7|retries: 2 (inherit), delay: 250", "1.9|retries: 0, delay: 300 (inherit)"};
-        QTest::newRow("port onto port replaces devices")
-            << "COM3"
-            << "COM2" << QStringList{"COM2|Direct TCU"};
-        QTest::newRow("device onto lrr port")
-            << "COM1/5"
-            << "COM2"
-            << QStringList{"COM2|LRR ID: 2, retries: 5, delay: 5000",
-                           "2.7|retries: 5 (inherit), "
-                           "delay: 5000 (inherit)",
-                           "2.5|retries: 1, delay: 5000 (inherit)"};
-        QTest::newRow("device onto device")
-            << "COM1/7"
-            << "COM1/5" << QStringList{"1.5|retries: 2 (inherit), delay: 250"};
-        QTest::newRow("submaster ID taken") << "COM1/7"
-                                            << "COM2" << refused;
-        QTest::newRow("device onto direct port") << "COM1/5"
-                                                 << "COM3" << refused;
-        QTest::newRow("device onto unused port") << "COM1/5"
-                                                 << "COM4" << refused;
-        QTest::newRow("port onto unused port") << "COM1"
-                                               << "COM4" << refused;
-        QTest::newRow("port onto device") << "COM2"
-                                          << "COM1/5" << refused;
-        QTest::newRow("port onto itself") << "COM1"
-                                          << "COM1" << refused;
-        QTest::newRow("device onto itself") << "COM1/5"
-                                            << "COM1/5" << refused;
-        QTest::newRow("nothing onto port") << ""
-                                           << "COM1" << refused;
-        QTest::newRow("nothing onto device") << ""
-                                             << "COM1/5" << refused;
+        addColumns({"source", "target", "after"});
+        const QString com1 = "LRR ID: 1, retries: 2, delay: 300;1.5|retries: 1, delay: 300 "
+                             "(inherit);1.7|retries: 2 (inherit), delay: 250;1.9|retries: 0, "
+                             "delay: 300 (inherit)";
+        addRow("port onto direct port", {"COM1", "COM3", "COM3|" + com1});
+        addRow("port onto port replaces devices", {"COM3", "COM2", "COM2|Direct TCU"});
+        addRow("device onto lrr port",
+               {"COM1/5", "COM2",
+                "COM2|LRR ID: 2, retries: 5, delay: 5000;2.7|retries: 5 (inherit), delay: 5000 "
+                "(inherit);2.5|retries: 1, delay: 5000 (inherit)"});
+        addRow("device onto device", {"COM1/7", "COM1/5", "1.5|retries: 2 (inherit), delay: 250"});
+        addRow("submaster ID taken", {"COM1/7", "COM2", ""});
+        addRow("device onto direct port", {"COM1/5", "COM3", ""});
+        addRow("device onto unused port", {"COM1/5", "COM4", ""});
+        addRow("port onto unused port", {"COM1", "COM4", ""});
+        addRow("port onto device", {"COM2", "COM1/5", ""});
+        addRow("port onto itself", {"COM1", "COM1", ""});
+        addRow("device onto itself", {"COM1/5", "COM1/5", ""});
+        addRow("nothing onto port", {"", "COM1", ""});
+        addRow("nothing onto device", {"", "COM1/5", ""});
     }
 
     void copies() {
         QFETCH(QString, source);
         QFETCH(QString, target);
-        QFETCH(QStringList, rows);
+        QFETCH(QString, after);
+        const QStringList rows = itemsOf(after);
         NetworkItem* from = rowAt(tree, source);
         NetworkItem* to = rowAt(tree, target);
         const QStringList sourceRows = rowsOf(from);

@@ -1,5 +1,6 @@
 #include "modalanswerer.h"
 #include "storage/networkformat.h"
+#include "tablerow.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -85,88 +86,60 @@ private slots:
 
     void cleanup() { test.reset(); }
 
-    // The steps and the answers to what they open; then the network, whether it is modified and
-    // the window open, the configuration file ("saved": as it was, "tree": the tree as written,
-    // "none"), and the beginnings of the message boxes shown.
+    // The steps and the answers to what they open; then the network, whether the load failed,
+    // the network is modified and the window open, the configuration file ("saved": as it was,
+    // "tree": the tree as written, "none"), and the beginnings of the message boxes shown.
+    // Lists in a column are separated by ';'.
     void commands_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("network");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("messages");
+        addColumns({"steps", "answers", "network", "state", "file", "messages"});
         const QString start = "COM3* ignored, COM7 direct";
         const QString changed = start + ", COM8 direct";
-        const QStringList none;
-        const QStringList create{"Enquiry: Create default network configuration file?"};
-        QTest::newRow("start, no file, declined") << "restart load" << QStringList{"No"} << ""
-                                                  << "open"
-                                                  << "none" << create;
-        QTest::newRow("start, no file, accepted")
-            << "restart load" << QStringList{"Yes"} << "COM3* ignored"
-            << "open"
-            << "tree" << create;
-        QTest::newRow("start, unreadable file")
-            << "restart folder load" << QStringList{"OK"} << "COM3* ignored"
-            << "failed open"
-            << "none" << QStringList{"Load network configuration file: Unable to parse file"};
-        QTest::newRow("OK, unchanged") << "okButton" << none << start << ""
-                                       << "saved" << none;
-        QTest::newRow("OK") << "change okButton" << none << changed << ""
-                            << "tree" << none;
-        QTest::newRow("OK, not written")
-            << "change block okButton" << QStringList{"OK"} << changed << "m open"
-            << "none" << QStringList{"Save network configuration file: Unable to write file"};
-        QTest::newRow("close") << "change close" << none << changed << ""
-                               << "tree" << none;
-        QTest::newRow("close, not written")
-            << "change block close" << QStringList{"OK"} << changed << "m"
-            << "none" << QStringList{"Save network configuration file: Unable to write file"};
-        QTest::newRow("cancel") << "change cancelButton" << none << changed << ""
-                                << "tree" << none;
-        QTest::newRow("apply") << "change applyButton" << none << changed << "m open"
-                               << "saved" << none;
-        const QStringList deleteAll{"Enquiry: Are you sure you want to delete the whole network"};
-        QTest::newRow("delete network declined")
-            << "actionNetwork_delete" << QStringList{"No"} << start << "open"
-            << "saved" << deleteAll;
-        QTest::newRow("delete network") << "change actionNetwork_delete" << QStringList{"Yes"} << ""
-                                        << "open"
-                                        << "none" << deleteAll;
-        QTest::newRow("create network")
-            << "nofile change actionNetwork_create" << none << changed << "open"
-            << "tree" << none;
-        QTest::newRow("create network, not written")
-            << "block actionNetwork_create" << QStringList{"OK"} << start << "m open"
-            << "none" << QStringList{"Save network configuration file: Unable to write file"};
-        QTest::newRow("export") << "change action_Export" << QStringList{"file=HOME/out.net"}
-                                << changed << "m open"
-                                << "saved" << none;
-        QTest::newRow("import cancelled")
-            << "change action_Import" << QStringList{"cancel"} << changed << "m open"
-            << "saved" << none;
-        QTest::newRow("import") << "change action_Import" << QStringList{"file=HOME/in.net"}
-                                << "COM9 lrr 2"
-                                << "open"
-                                << "saved" << none;
-        QTest::newRow("import, unreadable")
-            << "action_Import" << QStringList{"file=HOME/bad.net", "OK"} << ""
-            << "m open"
-            << "saved" << QStringList{"Load network configuration file: Unable to parse file"};
-        QTest::newRow("about") << "action_aboutThis" << QStringList{"OK"} << start << "open"
-                               << "saved" << none;
-        QTest::newRow("about Qt") << "action_aboutQt" << QStringList{"OK"} << start << "open"
-                                  << "saved" << QStringList{"About Qt"};
+        const QString create = "Enquiry: Create default network configuration file?";
+        const QString unwritable = "Save network configuration file: Unable to write file";
+        const QString unreadable = "Load network configuration file: Unable to parse file";
+        addRow("start, no file, declined", {"restart load", "No", "", "open", "none", create});
+        addRow("start, no file, accepted",
+               {"restart load", "Yes", "COM3* ignored", "open", "tree", create});
+        addRow("start, unreadable file",
+               {"restart folder load", "OK", "COM3* ignored", "failed open", "none", unreadable});
+        addRow("OK, unchanged", {"okButton", "", start, "", "saved", ""});
+        addRow("OK", {"change okButton", "", changed, "", "tree", ""});
+        addRow("OK, not written",
+               {"change block okButton", "OK", changed, "m open", "none", unwritable});
+        addRow("close", {"change close", "", changed, "", "tree", ""});
+        addRow("close, not written",
+               {"change block close", "OK", changed, "m", "none", unwritable});
+        addRow("cancel", {"change cancelButton", "", changed, "", "tree", ""});
+        addRow("apply", {"change applyButton", "", changed, "m open", "saved", ""});
+        const QString deleteAll = "Enquiry: Are you sure you want to delete the whole network";
+        addRow("delete network declined",
+               {"actionNetwork_delete", "No", start, "open", "saved", deleteAll});
+        addRow("delete network",
+               {"change actionNetwork_delete", "Yes", "", "open", "none", deleteAll});
+        addRow("create network",
+               {"nofile change actionNetwork_create", "", changed, "open", "tree", ""});
+        addRow("create network, not written",
+               {"block actionNetwork_create", "OK", start, "m open", "none", unwritable});
+        addRow("export",
+               {"change action_Export", "file=HOME/out.net", changed, "m open", "saved", ""});
+        addRow("import cancelled",
+               {"change action_Import", "cancel", changed, "m open", "saved", ""});
+        addRow("import",
+               {"change action_Import", "file=HOME/in.net", "COM9 lrr 2", "open", "saved", ""});
+        addRow("import, unreadable",
+               {"action_Import", "file=HOME/bad.net;OK", "", "m open", "saved", unreadable});
+        addRow("about", {"action_aboutThis", "OK", start, "open", "saved", ""});
+        addRow("about Qt", {"action_aboutQt", "OK", start, "open", "saved", "About Qt"});
     }
 
     void commands() {
         QFETCH(QString, steps);
-        QFETCH(QStringList, answers);
+        QFETCH(QString, answers);
         QFETCH(QString, file);
-        QFETCH(QStringList, messages);
+        QFETCH(QString, messages);
         QStringList seen;
         ModalAnswerer answerer;
-        for (const QString& answer : answers)
+        for (const QString& answer : itemsOf(answers))
             answerer.then(answerWith(QString(answer).replace("HOME", test->home.path()), &seen));
         for (const QString& step : steps.split(' '))
             prepare(step);
@@ -185,9 +158,9 @@ private slots:
         QCOMPARE(contentOf(config), files[file]);
         if (steps.contains("Export"))
             QCOMPARE(contentOf(test->home.path() + "/out.net"), tree);
-        QCOMPARE(seen.size(), messages.size());
+        QCOMPARE(seen.size(), itemsOf(messages).size());
         for (int i = 0; i < seen.size(); ++i)
-            QVERIFY2(seen[i].startsWith(messages[i]), qPrintable(seen[i]));
+            QVERIFY2(seen[i].startsWith(itemsOf(messages)[i]), qPrintable(seen[i]));
     }
 
     // A file read into the tree comes out as it was written, also under a name of the UTF-8
