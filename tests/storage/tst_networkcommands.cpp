@@ -1,4 +1,5 @@
 #include "modalanswerer.h"
+#include "smalldisk.h"
 #include "storage/networkformat.h"
 #include "tablerow.h"
 #include "windowfixture.h"
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -67,6 +69,8 @@ class NetworkCommandsTest : public QObject {
             QFile::remove(config);
         } else if (step == "change") {
             window->addNetworkPort("COM8", NetworkPortItem::direct, 0);
+        } else if (step == "save") {
+            window->save(window->getQuarnTCUDataFileName());
         } else if (step == "load") {
             loaded = window->load();
         } else if (step == "close") {
@@ -161,6 +165,48 @@ private slots:
         QCOMPARE(seen.size(), itemsOf(messages).size());
         for (int i = 0; i < seen.size(); ++i)
             QVERIFY2(seen[i].startsWith(itemsOf(messages)[i]), qPrintable(seen[i]));
+    }
+
+    // A write cut short by a full disk fails the save and leaves the old file as it was, also
+    // where the folder allows no new file and the file is rewritten in place.
+    void savingOntoAFullDisk_data() {
+        addColumns({"steps", "state"});
+        addRow("save(path)", {"save", "m open"});
+        addRow("OK", {"okButton", "m open"});
+        addRow("close", {"close", "m"});
+        addRow("Network create", {"actionNetwork_create", "m open"});
+        addRow("save(path) in place", {"inPlace save", "m open"});
+        addRow("close in place", {"inPlace close", "m"});
+    }
+
+    void savingOntoAFullDisk() {
+        QFETCH(QString, steps);
+        const QString folder = QFileInfo(config).path();
+        SmallDisk disk(folder, 64);
+        if (!disk.error().isEmpty())
+            QSKIP(qPrintable("needs root to mount a small disk: " + disk.error()));
+        writeFile(config, saved);
+        disk.fill();
+        std::optional<PermissionsObeyed> obeyed;
+        if (steps.startsWith("inPlace ")) {
+            QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            obeyed.emplace();
+        }
+        // More than the page the old file holds on the disk.
+        for (int port = 10; port < 70; ++port)
+            window->addNetworkPort(QString("COM%1").arg(port), NetworkPortItem::lrr, 1);
+        QStringList seen;
+        ModalAnswerer answerer;
+        answerer.then(answerWith("OK", &seen));
+        for (const QString& step : steps.remove("inPlace ").split(' '))
+            prepare(step);
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(seen, QStringList("Save network configuration file: Unable to write file \"" +
+                                   config + '"'));
+        QCOMPARE(contentOf(config), saved);
+        QTEST(QString(window->isVisible() ? "m open" : "m"), "state");
+        QVERIFY(window->isModified());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
     }
 
     // A file read into the tree comes out as it was written, also under a name of the UTF-8

@@ -1,5 +1,6 @@
 #include "networktree.h"
 #include "storage/networkformat.h"
+#include "tablerow.h"
 
 #include <QtTest>
 
@@ -111,68 +112,62 @@ void NetworkFormatTest::writesWhatEachPortTypeKeeps() {
     QCOMPARE(ports.at(2).toObject().value("type").toString(), QStringLiteral("???"));
 }
 
+// The document ("<NUL>" for a NUL byte), what it tells the sink (';' between calls) and the
+// beginning of the error it raises.
 void NetworkFormatTest::reads_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("error");
-
-    const QString parseError = QStringLiteral("Unable to parse file \"in.net\": ");
-    QTest::newRow("empty text") << QByteArray() << QStringList{} << parseError + "illegal value";
-    QTest::newRow("broken JSON") << QByteArray("{\"net\": [") << QStringList{} << parseError;
-    QTest::newRow("array at the top") << QByteArray("[1, 2]") << QStringList{} << "";
-    QTest::newRow("no net") << QByteArray("{\"ports\": []}") << QStringList{} << "";
-    QTest::newRow("net is no array") << QByteArray("{\"net\": {}}") << QStringList{} << "";
-    QTest::newRow("text after a NUL byte is ignored")
-        << QByteArray("{\"net\": []}\0garbage", 19) << QStringList{} << "";
-    QTest::newRow("full port") << QByteArray(
-                                      R"({"net": [{"name": "COM3", "type": "lrr", "master_id": 300,
-                      "retries": 0, "delay": 10, "tcus": [{"submaster_id": 2, "delay": -1}]}]})")
-                               << QStringList{"port COM3",      "type 2",   "master_id 300",
-                                              "retries 0",      "delay 10", "device 2",
-                                              "device delay -1"}
-                               << "";
-    QTest::newRow("absent values stay as they are")
-        << QByteArray(R"({"net": [{"name": "COM1", "type": "ignored"}, {"type": "direct"}]})")
-        << QStringList{"port COM1", "type 0", "port ", "type 1"} << "";
-    QTest::newRow("values that are no whole numbers read as 0")
-        << QByteArray(R"({"net": [{"name": 5, "type": "lrr", "master_id": 1.5,
-                      "retries": "7", "delay": null, "tcus": [{}]}]})")
-        << QStringList{"port ", "type 2", "master_id 0", "retries 0", "delay 0", "device 0"} << "";
-    QTest::newRow("devices of any port type; tcus that is no array is ignored")
-        << QByteArray(R"({"net": [{"name": "A", "type": "direct", "tcus": [{"submaster_id": 1}]},
-                      {"name": "B", "type": "lrr", "tcus": 5}]})")
-        << QStringList{"port A", "type 1", "device 1", "port B", "type 2"} << "";
-    QTest::newRow("port that is no object")
-        << QByteArray(R"({"net": [{"name": "A", "type": "lrr"}, 3, {"name": "B"}]})")
-        << QStringList{"port A", "type 2"} << "Port structure is not an object";
-    QTest::newRow("type in another letter case")
-        << QByteArray(R"({"net": [{"name": "A", "type": "LRR", "master_id": 1}]})")
-        << QStringList{"port A"} << "Invalid device type \"LRR\"";
-    QTest::newRow("type missing") << QByteArray(R"({"net": [{"name": "A"}]})")
-                                  << QStringList{"port A"} << "Invalid device type \"\"";
-    QTest::newRow("device that is no object")
-        << QByteArray(R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 1},
-                      "x", {"submaster_id": 2}]}]})")
-        << QStringList{"port A", "type 2", "device 1"} << "TCU structure is not an object";
-    QTest::newRow("refused device ends the reading")
-        << QByteArray(R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 99,
-                      "retries": 1}]}, {"name": "B", "type": "lrr"}]})")
-        << QStringList{"port A", "type 2"} << "refused";
+    addColumns({"text", "calls", "error"});
+    const QString parseError = "Unable to parse file \"in.net\": ";
+    addRow("empty text", {"", "", parseError + "illegal value"});
+    addRow("broken JSON", {"{\"net\": [", "", parseError});
+    addRow("array at the top", {"[1, 2]", "", ""});
+    addRow("no net", {"{\"ports\": []}", "", ""});
+    addRow("net is no array", {"{\"net\": {}}", "", ""});
+    addRow("text after a NUL byte is ignored", {"{\"net\": []}<NUL>garbage", "", ""});
+    addRow("full port",
+           {R"({"net": [{"name": "COM3", "type": "lrr", "master_id": 300, "retries": 0,
+                          "delay": 10, "tcus": [{"submaster_id": 2, "delay": -1}]}]})",
+            "port COM3;type 2;master_id 300;retries 0;delay 10;device 2;device delay -1", ""});
+    addRow("absent values stay as they are",
+           {R"({"net": [{"name": "COM1", "type": "ignored"}, {"type": "direct"}]})",
+            "port COM1;type 0;port ;type 1", ""});
+    addRow("values that are no whole numbers read as 0",
+           {R"({"net": [{"name": 5, "type": "lrr", "master_id": 1.5, "retries": "7",
+                "delay": null, "tcus": [{}]}]})",
+            "port ;type 2;master_id 0;retries 0;delay 0;device 0", ""});
+    addRow("devices of any port type; tcus that is no array is ignored",
+           {R"({"net": [{"name": "A", "type": "direct", "tcus": [{"submaster_id": 1}]},
+                {"name": "B", "type": "lrr", "tcus": 5}]})",
+            "port A;type 1;device 1;port B;type 2", ""});
+    addRow("port that is no object",
+           {R"({"net": [{"name": "A", "type": "lrr"}, 3, {"name": "B"}]})", "port A;type 2",
+            "Port structure is not an object"});
+    addRow("type in another letter case",
+           {R"({"net": [{"name": "A", "type": "LRR", "master_id": 1}]})", "port A",
+            "Invalid device type \"LRR\""});
+    addRow("type missing", {R"({"net": [{"name": "A"}]})", "port A", "Invalid device type \"\""});
+    addRow("device that is no object",
+           {R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 1}, "x",
+                {"submaster_id": 2}]}]})",
+            "port A;type 2;device 1", "TCU structure is not an object"});
+    addRow("refused device ends the reading",
+           {R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 99, "retries": 1}]},
+                {"name": "B", "type": "lrr"}]})",
+            "port A;type 2", "refused"});
 }
 
 void NetworkFormatTest::reads() {
-    QFETCH(QByteArray, text);
-    QFETCH(QStringList, calls);
+    QFETCH(QString, text);
+    QFETCH(QString, calls);
     QFETCH(QString, error);
 
     RecordingSink sink;
     QString message;
     try {
-        storage::readNetwork(text, QStringLiteral("in.net"), sink);
+        storage::readNetwork(text.toUtf8().replace("<NUL>", QByteArray(1, '\0')), "in.net", sink);
     } catch (const std::runtime_error& failure) {
         message = QString::fromUtf8(failure.what());
     }
-    QCOMPARE(sink.calls, calls);
+    QCOMPARE(sink.calls.join(';'), calls);
     QVERIFY2(error.isEmpty() ? message.isEmpty() : message.startsWith(error), qPrintable(message));
 }
 
