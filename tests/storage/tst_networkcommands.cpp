@@ -124,14 +124,14 @@ private slots:
                {"nofile change actionNetwork_create", "", changed, "open", "tree", ""});
         addRow("create network, not written",
                {"block actionNetwork_create", "OK", start, "m open", "none", unwritable});
-        addRow("export",
-               {"change action_Export", "file=HOME/out.net", changed, "m open", "saved", ""});
-        addRow("import cancelled",
-               {"change action_Import", "cancel", changed, "m open", "saved", ""});
-        addRow("import",
-               {"change action_Import", "file=HOME/in.net", "COM9 lrr 2", "open", "saved", ""});
-        addRow("import, unreadable",
-               {"action_Import", "file=HOME/bad.net;OK", "", "m open", "saved", unreadable});
+        addRow("export", {"change action_Export", "file=HOME/out.net", changed, "m open", "saved",
+                          "Export network file: save"});
+        addRow("import cancelled", {"change action_Import", "cancel", changed, "m open", "saved",
+                                    "Import network file: open"});
+        addRow("import", {"change action_Import", "file=HOME/in.net", "COM9 lrr 2", "open", "saved",
+                          "Import network file: open"});
+        addRow("import, unreadable", {"action_Import", "file=HOME/bad.net;OK", "", "m open",
+                                      "saved", "Import network file: open;" + unreadable});
         addRow("about", {"action_aboutThis", "OK", start, "open", "saved", ""});
         addRow("about Qt", {"action_aboutQt", "OK", start, "open", "saved", "About Qt"});
     }

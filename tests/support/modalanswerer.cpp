@@ -83,7 +83,10 @@ void answerWizard(QWizard* wizard, const QStringList& steps) {
 
 // The file dialog fills its own selection in the background, so the name is typed as a user
 // types it.
-void answerFileDialog(QFileDialog* dialog, const QString& step) {
+void answerFileDialog(QFileDialog* dialog, const QString& step, QStringList* seen) {
+    if (seen != nullptr)
+        *seen << dialog->windowTitle() +
+                     (dialog->acceptMode() == QFileDialog::AcceptSave ? ": save" : ": open");
     if (!step.startsWith(QLatin1String("file="))) {
         dialog->reject();
         return;
@@ -122,7 +125,7 @@ ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen) {
         else if (auto* wizard = qobject_cast<QWizard*>(widget))
             answerWizard(wizard, list);
         else if (auto* files = qobject_cast<QFileDialog*>(widget))
-            answerFileDialog(files, steps);
+            answerFileDialog(files, steps, seen);
         else if (auto* dialog = qobject_cast<QDialog*>(widget))
             answerDialog(dialog, list);
     };

@@ -39,7 +39,8 @@ private:
 //   box is added to seen;
 // - a wizard: a radio button's text clicks it, ">" goes to the next page, "finish" and "cancel"
 //   end it, any other text is typed into the line edit of the current page;
-// - a file dialog: "file=PATH" chooses that file, "cancel" cancels;
+// - a file dialog: "file=PATH" chooses that file, "cancel" cancels; "title: save" or
+//   "title: open" is added to seen;
 // - another dialog: "NAME=VALUE" sets the spin box or check box (0 or 1) of that object name,
 //   "NAME" clicks the button of that name, "OK" and "Cancel" press its button box's buttons.
 ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen = nullptr);
