@@ -45,7 +45,8 @@ class NetworkCommandsTest : public QObject {
             return;
         writeFile(config, saved);
         writeFile(test->home.path() + "/in.net",
-                  R"({"net": [{"name": "COM9", "type": "lrr", "master_id": 2}]})");
+                  R"({"net": [{"name": "COM9", "type": "lrr", "master_id": 2, "tcus":
+                  [{"submaster_id": 3}, {"submaster_id": 2}]}, {"name": "COM1", "type": "direct"}]})");
         writeFile(test->home.path() + "/bad.net", "not json");
         QVERIFY(window->load());
     }
@@ -118,8 +119,9 @@ private slots:
                           "Export network file: save"});
         addRow("import cancelled", {"change action_Import", "cancel", changed, "m open", "saved",
                                     "Import network file: open"});
-        addRow("import", {"change action_Import", "file=HOME/in.net", "COM9 lrr 2", "open", "saved",
-                          "Import network file: open"});
+        addRow("import",
+               {"change action_Import", "file=HOME/in.net", "COM1 direct, COM9 lrr 2 [2.2 2.3]",
+                "open", "saved", "Import network file: open"});
         addRow("import, unreadable", {"action_Import", "file=HOME/bad.net;OK", "", "m open",
                                       "saved", "Import network file: open;" + unreadable});
         addRow("about", {"action_aboutThis", "OK", start, "open", "saved", ""});
@@ -255,9 +257,14 @@ private slots:
         const std::string path = (test->home.path() + "/ünïcode.net").toUtf8().toStdString();
         QVERIFY(window->save(path));
         QVERIFY(window->isModified()); // writing a file is not saving the configuration
+        // The first column comes back as wide as the row-by-row fit made it; clearing fits nothing.
+        const int fittedWidth = treeOf(*window)->columnWidth(0);
         window->clearNetwork();
+        QCOMPARE(treeOf(*window)->columnWidth(0), fittedWidth);
         window->addNetworkPort("COM5", NetworkPortItem::direct, 0);
+        treeOf(*window)->setColumnWidth(0, 1);
         QVERIFY(window->load(path));
+        QCOMPARE(treeOf(*window)->columnWidth(0), fittedWidth);
         QCOMPARE(networkOf(*window), QString(network).replace("COM3*", "COM3"));
         QVERIFY(!window->isModified());
         QCOMPARE(rowAt(*window, "COM5/2")->name, QString("TCU .2"));
