@@ -222,6 +222,12 @@ private slots:
         if (!disk.error().isEmpty())
             QSKIP(qPrintable("needs root to mount a small disk: " + disk.error()));
         writeFile(config, saved);
+        const QDir backups(QString::fromStdString(window->getDataFileName()) + "/backups");
+        backups.mkpath(".");
+        for (int day = 1; day <= 5; ++day)
+            writeFile(backups.filePath(QString("config-2020-01-0%1_00-00-00.000.net").arg(day)),
+                      "");
+        const QStringList kept = backups.entryList(QDir::Files);
         disk.fill();
         std::optional<PermissionsObeyed> obeyed;
         if (steps.startsWith("inPlace ")) {
@@ -243,6 +249,29 @@ private slots:
         QTEST(QString(window->isVisible() ? "m open" : "m"), "state");
         QVERIFY(window->isModified());
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
+        QCOMPARE(backups.entryList(QDir::Files), kept); // none added, none dropped
+    }
+
+    // Each save of the configuration keeps the version it replaces, the newest five, named after
+    // the time; other files keep none.
+    void savesKeepTheLastFiveVersions() {
+        const QDir backups(QString::fromStdString(window->getDataFileName()) + "/backups");
+        QList<QByteArray> replaced;
+        for (int save = 1; save <= 6; ++save) {
+            replaced << contentOf(config);
+            window->addNetworkPort(QString("COM%1").arg(save + 10), NetworkPortItem::direct, 0);
+            QVERIFY(window->save(window->getQuarnTCUDataFileName()));
+        }
+        const QStringList names = backups.entryList(QDir::Files, QDir::Name);
+        QCOMPARE(names.size(), 5);
+        const QRegularExpression dated(R"(^config-\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.\d{3}\.net$)");
+        for (int i = 0; i < names.size(); ++i) {
+            QVERIFY2(dated.match(names[i]).hasMatch(), qPrintable(names[i]));
+            QCOMPARE(contentOf(backups.filePath(names[i])), replaced[i + 1]);
+        }
+        const std::string exported = (test->home.path() + "/export.net").toStdString();
+        QVERIFY(window->save(exported) && window->save(exported));
+        QCOMPARE(backups.entryList(QDir::Files, QDir::Name), names);
     }
 
     // A file read into the tree comes out as it was written, also under a name of the UTF-8
