@@ -24,6 +24,11 @@ template <class Widget> Widget* child(QWidget* dialog, const QString& name) {
     return dialog->findChild<Widget*>(name);
 }
 
+// The object name of the widget with the keyboard focus.
+QString focusOf(QWidget* dialog) {
+    return dialog->focusWidget() != nullptr ? dialog->focusWidget()->objectName() : QString();
+}
+
 void press(QWidget* dialog, QDialogButtonBox::StandardButton which) {
     child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
 }
@@ -116,6 +121,7 @@ private slots:
             seen << dialog->windowTitle() << visibleFieldsOf(dialog);
             for (auto* button : dialog->findChildren<QRadioButton*>())
                 seen << (button->isChecked() ? button->objectName() : QString());
+            seen << focusOf(dialog);
             const QStringList step = steps.split(' ', Qt::SkipEmptyParts);
             const QMap<QString, QString> types{{"lrr", "lrrRadioButton"},
                                                {"local", "localTCURadioButton"},
@@ -138,8 +144,10 @@ private slots:
         QCOMPARE(seen.value(0), QString("Network Port Properties [COM3]"));
         QCOMPARE(seen.value(1), stored[0] == 2 || checked.isEmpty() ? "111111" : "000000");
         QCOMPARE(seen.mid(2, 3).join(""), checked);
+        // The port's own type has the focus, so that Space then Enter changes nothing.
+        QCOMPARE(seen.value(5), checked.isEmpty() ? "unusedRadioButton" : checked);
         if (!steps.isEmpty())
-            QCOMPARE(seen.value(5), steps.startsWith("lrr") ? "111111" : "000000");
+            QCOMPARE(seen.value(6), steps.startsWith("lrr") ? "111111" : "000000");
         QCOMPARE(valuesOf(port), result.section(' ', 1));
         // What the dialog writes, it writes through the setters that redraw the row.
         const QString shown = port.text(1);
@@ -149,19 +157,25 @@ private slots:
     }
 
     // The Inherit boxes clicked, the port's delay and the device's retries and delay; the rows
-    // shown before and after the clicks; what is stored.
+    // shown and what has the focus (the first editable value), the rows after the clicks; what is
+    // stored.
     void deviceProperties_data() {
         addColumns({"clicked", "numbers", "shown", "stored"});
-        addRow("inherited", {"", "200 -1 -1", "inherited 3;inherited 200", "-1 -1"});
-        addRow("own", {"", "200 5 500", "own 5;own 500", "5 500"});
-        addRow("own beyond range", {"", "200 120 200000", "own 99;own 100000", "99 100000"});
-        addRow("own 0", {"", "200 0 0", "own 0;own 1", "0 1"});
-        addRow("any negative", {"", "200 -5 -300", "inherited 3;inherited 200", "-1 -1"});
-        addRow("port delay 0", {"", "0 -1 -1", "inherited 3;inherited 1", "-1 -1"});
-        addRow("both switched",
-               {"both", "200 -1 500", "inherited 3;own 500;own 3;inherited 200", "3 -1"});
-        addRow("switched, cancelled", {"both cancel", "200 -1 100001",
-                                       "inherited 3;own 100000;own 3;inherited 200", "-1 100001"});
+        addRow("inherited", {"", "200 -1 -1", "inherited 3;inherited 200;retriesInherit", "-1 -1"});
+        addRow("own", {"", "200 5 500", "own 5;own 500;retriesSpinBox", "5 500"});
+        addRow("inherited retries, own delay",
+               {"", "200 -1 500", "inherited 3;own 500;delaySpinBox", "-1 500"});
+        addRow("own beyond range",
+               {"", "200 120 200000", "own 99;own 100000;retriesSpinBox", "99 100000"});
+        addRow("own 0", {"", "200 0 0", "own 0;own 1;retriesSpinBox", "0 1"});
+        addRow("any negative",
+               {"", "200 -5 -300", "inherited 3;inherited 200;retriesInherit", "-1 -1"});
+        addRow("port delay 0", {"", "0 -1 -1", "inherited 3;inherited 1;retriesInherit", "-1 -1"});
+        addRow("both switched", {"both", "200 -1 500",
+                                 "inherited 3;own 500;delaySpinBox;own 3;inherited 200", "3 -1"});
+        addRow("switched, cancelled",
+               {"both cancel", "200 -1 100001",
+                "inherited 3;own 100000;delaySpinBox;own 3;inherited 200", "-1 100001"});
     }
 
     void deviceProperties() {
@@ -179,7 +193,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.then([&](QWidget* dialog) {
             seen << dialog->windowTitle() << rowState(dialog, "retries")
-                 << rowState(dialog, "delay");
+                 << rowState(dialog, "delay") << focusOf(dialog);
             if (!clicked.isEmpty()) {
                 child<QCheckBox>(dialog, "retriesInherit")->click();
                 child<QCheckBox>(dialog, "delayInherit")->click();
@@ -222,14 +236,16 @@ private slots:
         NewNetworkPortWizard wizard(nullptr);
         finish(wizard, [&](QWizard* shown) {
             QWidget* typePage = shown->page(1);
+            QTest::keyClicks(shown->focusWidget(), " com3 ");
+            shown->page(0)->findChild<QLineEdit*>()->setText("COM4");
+            shown->button(QWizard::NextButton)->click();
+            // Space on the type page keeps the type the page shows checked.
+            QTest::keyClick(shown->focusWidget(), Qt::Key_Space);
             for (int index : numbersOf(clicked)) {
                 typePage->findChildren<QRadioButton*>().at(index)->click();
                 if (index == 2)
                     QTest::keyClicks(typePage->findChild<QLineEdit*>(), typed);
             }
-            QTest::keyClicks(shown->page(0)->findChild<QLineEdit*>(), " com3 ");
-            shown->page(0)->findChild<QLineEdit*>()->setText("COM4");
-            shown->button(QWizard::NextButton)->click();
             shown->button(QWizard::NextButton)->click();
             QWidget* last = shown->page(2);
             auto* grid = last->findChild<QGridLayout*>();
@@ -258,7 +274,7 @@ private slots:
         NewNetworkDeviceWizard wizard(nullptr, port);
         finish(wizard, [&](QWizard* shown) {
             QLineEdit* edit = shown->page(0)->findChild<QLineEdit*>();
-            QTest::keyClicks(edit, " 5");
+            QTest::keyClicks(shown->focusWidget(), " 5");
             addresses << summaryValue(shown, 1, 0)->text();
             QTest::keyClick(edit, Qt::Key_Backspace);
             addresses << summaryValue(shown, 1, 0)->text();

@@ -105,7 +105,15 @@ private slots:
         addRow("close, not written",
                {"change block close", "OK", changed, "m", "none", unwritable});
         addRow("cancel", {"change cancelButton", "", changed, "", "tree", ""});
-        addRow("apply", {"change applyButton", "", changed, "m open", "saved", ""});
+        addRow("cancel, not written",
+               {"change block cancelButton", "OK", changed, "m", "none", unwritable});
+        addRow("exit", {"change actionE_xit", "", changed, "", "tree", ""});
+        addRow("exit, not written",
+               {"change block actionE_xit", "OK", changed, "m", "none", unwritable});
+        addRow("apply, unchanged", {"applyButton", "", start, "open", "saved", ""});
+        addRow("apply", {"change applyButton", "", changed, "open", "tree", ""});
+        addRow("apply, not written",
+               {"change block applyButton", "OK", changed, "m open", "none", unwritable});
         const QString deleteAll = "Enquiry: Are you sure you want to delete the whole network";
         addRow("delete network declined",
                {"actionNetwork_delete", "No", start, "open", "saved", deleteAll});
