@@ -113,8 +113,9 @@ private slots:
         // The Delete button leaves nothing selected, also when the question is declined.
         addRow("delete device declined",
                {"@COM1/7 deleteButton", "No", "", "", "Enquiry: Delete device TCU .7?"});
-        addRow("edit port", {"@COM3 actionEdit_Port", "masterIdSpinBox=2|OK",
-                             "lrr 3 [3.1] => lrr 2 [2.1]", "m sel=COM3", ""});
+        // Refreshing 1.5 to 11.5 moves it behind 1.7 in the sorted tree; both rows are refreshed.
+        addRow("edit port", {"@COM1 actionEdit_Port", "masterIdSpinBox=11|OK",
+                             "lrr 1 [1.5 1.7 => lrr 11 [11.5 11.7", "m sel=COM1", ""});
         addRow("edit port to direct", {"@COM1 editButton", "localTCURadioButton|OK",
                                        "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct", "m sel=COM1", ""});
         addRow("edit port cancelled", {"@COM1 actionEdit_Port", "Cancel", "", "sel=COM1", ""});

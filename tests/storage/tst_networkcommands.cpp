@@ -318,6 +318,7 @@ private slots:
         QVERIFY(!window->load(path.toStdString()));
         QVERIFY(!window->load("/nonexistent/config.net"));
         QCOMPARE(networkOf(*window), QString("A lrr 1 [1.7], COM3* ignored, COM7 direct"));
+        QVERIFY(rowAt(*window, "A")->isExpanded());
         QVERIFY(window->isModified());
         QCOMPARE(seen,
                  QStringList({"Load network configuration file: Submaster ID 7 is already in use",
