@@ -307,6 +307,23 @@ private slots:
         QCOMPARE(rowAt(*window, "COM5/2")->name, QString("TCU .2"));
     }
 
+    // The first column is fitted after each added device, so a port that a document lists
+    // after its last device does not widen it.
+    void loadFitsAsAfterItsLastDevice() {
+        const QString device = R"({"name": "COM4", "type": "lrr", "tcus": [{"submaster_id": 1}]})";
+        const QString wide = R"({"name": "A port named wider than any device", "type": "ignored"})";
+        const QString path = test->home.path() + "/fit.net";
+        QList<int> widths;
+        for (const QString& entries : {device, device + ", " + wide, wide + ", " + device}) {
+            window->clearNetwork();
+            writeFile(path, ("{\"net\": [" + entries + "]}").toUtf8());
+            QVERIFY(window->load(path.toStdString()));
+            widths << treeOf(*window)->columnWidth(0);
+        }
+        QCOMPARE(widths[1], widths[0]);
+        QVERIFY(widths[2] > widths[0]);
+    }
+
     // What was read before a failure stays, and a device added marks the network.
     void failedLoadKeepsWhatWasRead() {
         const QString path = test->home.path() + "/twice.net";
