@@ -157,6 +157,9 @@ private slots:
         if (window->isVisible())
             state << "open";
         QTEST(state.join(' '), "state");
+        // Creating the network is offered exactly while there is no configuration.
+        QCOMPARE(window->findChild<QAction*>("actionNetwork_create")->isEnabled(),
+                 !QFileInfo::exists(config));
         const QByteArray tree = storage::networkText(*treeOf(*window));
         const QMap<QString, QByteArray> files{{"saved", saved}, {"tree", tree}, {"none", "<none>"}};
         QCOMPARE(contentOf(config), files[file]);
