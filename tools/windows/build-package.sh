@@ -25,7 +25,9 @@ cmake --build "$build_dir" -j "$jobs"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 package=tessarund-$version
 stage=$build_dir/stage/$package
-cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
+# The toolchain file chooses the compiler, so CMake records it with the compiler's facts, not in
+# the cache.
+cxx=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$build_dir"/CMakeFiles/*/CMakeCXXCompiler.cmake)
 
 # The mingw-w64 runtime the programs and Qt were linked with.
 runtime_dll() {
