@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Windows installer under Wine, in a fresh prefix under Xvfb: silent install, the
 # editor's usage text, its window over a prepared config.net (left unchanged when closed), the
-# start-up question without one, the port lister, and the uninstaller. Run as root on Debian 12
+# start-up question without one (No: an empty network, nothing written), the port lister, and
+# the uninstaller. Run as root on Debian 12
 # after tools/windows/build-package.sh:
 #   bash tests/windows/installer-wine.sh [WINDOWS_BUILD_DIR]
 # Screenshots and logs stay in WINDOWS_BUILD_DIR/wine-check. Ends with
@@ -15,43 +16,38 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.tx
 installer=$build_dir/tessarund-$version-setup.exe
 title="Tessarund [$version]"
 
-install_missing() {
-    local packages=(wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng) missing=()
-    for package in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    if ((${#missing[@]})); then
-        apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-    fi
-}
-
-work=$(mktemp -d /tmp/tessarund-installer.XXXXXX)
-xvfb_pid=
-cleanup() {
-    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-install_missing
+source "$here/wine-prefix.sh"
+wine_install_missing wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng fonts-dejavu-core
+wine_work_folder tessarund-installer
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
 started=$(date +%s)
 
 echo "== Xvfb and a fresh wine prefix"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$artifacts/xvfb.log" &
-xvfb_pid=$!
+wine_helper_pids+=($!)
 for _ in $(seq 100); do
     [[ -s $work/display ]] && break
     sleep 0.1
 done
 export DISPLAY=:$(cat "$work/display")
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-timeout 300 wine wineboot -i >"$artifacts/wineboot.log" 2>&1 || { cat "$artifacts/wineboot.log"; exit 1; }
-wineserver -w
+wine_new_prefix "$artifacts/wineboot.log"
+
+# The window check reads the tree back by OCR, which misreads Wine's default serif face at
+# 96 dpi ("comi3" for COM13): the prefix draws its dialog font as DejaVu Sans, at 192 dpi.
+readable_display() {
+    local font
+    cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    for font in "MS Shell Dlg" "MS Shell Dlg 2"; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$font" /t REG_SZ /d "DejaVu Sans" /f >/dev/null
+    done
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+    wineserver -w
+}
+readable_display
 
 program_files=$(winepath -u 'C:\Program Files' | sed 's|/$||')
 install_dir=$program_files/Tessarund
@@ -133,20 +129,28 @@ start_editor() {
     editor_pid=$!
 }
 
-# Waits for the editor to end by itself; prints its exit status.
+# Waits up to 30 s for the editor to end by itself and sets editor_status to its exit status,
+# or ends it and sets "timeout". A variable, not output: a command substitution's subshell
+# cannot wait for the editor.
+editor_status=
 wait_editor() {
-    local status=0
     for _ in $(seq 300); do
         kill -0 "$editor_pid" 2>/dev/null || break
         sleep 0.1
     done
     if kill -0 "$editor_pid" 2>/dev/null; then
-        kill "$editor_pid"
-        echo "timeout"
+        end_editor
+        editor_status=timeout
         return
     fi
-    wait "$editor_pid" || status=$?
-    echo "$status"
+    editor_status=0
+    wait "$editor_pid" || editor_status=$?
+}
+
+# Ends an editor that a failed check leaves running, so that the next checks start clean.
+end_editor() {
+    kill "$editor_pid" 2>/dev/null || true
+    wait "$editor_pid" 2>/dev/null || true
 }
 
 # The id of the first window whose whole title is $1, waiting up to a minute for it.
@@ -158,7 +162,7 @@ find_window() {
 
 # A screenshot of one window, kept as an artifact.
 screenshot() {
-    local window=$1 file=$2 x y w h
+    local window=$1 file=$2 X Y WIDTH HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/\1=/p')"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$file"
 }
@@ -201,38 +205,59 @@ JSON
     cp "$config" "$work/config.net.before"
 }
 
+# The text of a screenshot, kept beside it. Only the near-black text stays: the tree's icons,
+# grey lines and disabled buttons are whitened first, since OCR reads an icon beside a name
+# as letters of it.
+screen_text() {
+    local image=$1
+    convert "$image" -fuzz 40% -fill white +opaque black "$work/ocr.png"
+    tesseract "$work/ocr.png" - 2>/dev/null | tee "${image%.png}.txt"
+}
+
 window_over_config() {
-    local window status text
+    local window text
     write_config
     start_editor editor-window
     window=$(find_window "$title") || true
-    [[ -n $window ]] || { wait_editor >/dev/null; fail "no window titled \"$title\""; return; }
+    [[ -n $window ]] || { end_editor; fail "no window titled \"$title\""; return; }
     sleep 2 # let the tree draw
     screenshot "$window" "$artifacts/editor-window.png"
-    # The tree's port names, read back from the screen.
-    convert "$artifacts/editor-window.png" -resize 300% -colorspace Gray "$work/ocr.png"
-    text=$(tesseract "$work/ocr.png" - 2>/dev/null)
-    echo "$text" >"$artifacts/editor-window.txt"
+    text=$(screen_text "$artifacts/editor-window.png")
     close_window "$window"
-    status=$(wait_editor)
+    wait_editor
     grep -qw COM13 <<<"$text" || fail "the window does not show port COM13 (see editor-window.png)" || return
     grep -qw COM24 <<<"$text" || fail "the window does not show port COM24 (see editor-window.png)" || return
-    [[ $status == 0 ]] || fail "the editor did not end with status 0 when closed: $status" || return
+    [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     cmp "$work/config.net.before" "$config" || fail "closing the window changed config.net"
 }
 
+# Answering No starts the editor on an empty network and writes nothing, also when the window is
+# closed.
 question_without_config() {
-    local window status
+    local question window question_text text
     rm -f "$config"
     start_editor enquiry
-    window=$(find_window Enquiry) || true
-    [[ -n $window ]] || { wait_editor >/dev/null; fail "no \"Enquiry\" question at start-up"; return; }
-    screenshot "$window" "$artifacts/enquiry.png"
-    # Escape answers No: the editor then has nothing to edit and ends with status 1.
-    xdotool windowfocus --sync "$window"
-    xdotool key Escape
-    status=$(wait_editor)
-    [[ $status == 1 ]] || fail "answering No ended the editor with status $status, not 1" || return
+    question=$(find_window Enquiry) || true
+    [[ -n $question ]] || { end_editor; fail "no \"Enquiry\" question at start-up"; return; }
+    screenshot "$question" "$artifacts/enquiry.png"
+    # The box wraps its text: one line of words to match.
+    question_text=$(screen_text "$artifacts/enquiry.png" | tr -s ' \n' '  ')
+    # N is the No button's mnemonic.
+    xdotool windowfocus --sync "$question"
+    xdotool key n
+    window=$(find_window "$title") || true
+    [[ -n $window ]] || { end_editor; fail "no window titled \"$title\" after No"; return; }
+    sleep 2 # let the tree draw
+    screenshot "$window" "$artifacts/empty-network.png"
+    text=$(screen_text "$artifacts/empty-network.png")
+    close_window "$window"
+    wait_editor
+    grep -qF "Create default network configuration file?" <<<"$question_text" ||
+        fail "the question is not the one about creating the file (see enquiry.png)" || return
+    # The header shows that the text was read; no port shows under it.
+    grep -qw Properties <<<"$text" || fail "no tree header read (see empty-network.png)" || return
+    ! grep -qiE 'COM[0-9]|auto' <<<"$text" || fail "the tree is not empty after No (see empty-network.png)" || return
+    [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     [[ ! -e $config ]] || fail "answering No created config.net"
 }
 

@@ -7,30 +7,9 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-install_missing() {
-    local missing=()
-    command -v x86_64-w64-mingw32-g++ >/dev/null || missing+=(g++-mingw-w64-x86-64)
-    command -v wine >/dev/null || missing+=(wine)
-    [[ -x /usr/lib/wine/wine64 ]] || missing+=(wine64)
-    command -v socat >/dev/null || missing+=(socat)
-    command -v cmake >/dev/null || missing+=(cmake make)
-    if ((${#missing[@]})); then
-        apt-get update
-        DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-    fi
-}
-
-work=$(mktemp -d /tmp/vexalo-wine.XXXXXX)
-socat_pid=
-# Wine goes first: it may hold the pseudo-terminals, and their hang-up would reach it.
-cleanup() {
-    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-    [[ -n $socat_pid ]] && kill "$socat_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-install_missing
+source "$here/wine-prefix.sh"
+wine_install_missing g++-mingw-w64-x86-64-posix wine wine64 socat cmake make
+wine_work_folder vexalo-wine
 
 echo "== cross build"
 cmake -S "$here" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$here/../../cmake/mingw-w64.cmake" \
@@ -38,9 +17,8 @@ cmake -S "$here" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$here/../../cmake/ming
 cmake --build "$work/build" -j2
 
 echo "== wine prefix"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-timeout 300 wine wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
+wine_new_prefix "$work/wineboot.log"
 
 passed=0
 failed=0
@@ -63,7 +41,7 @@ run_test() {
 # COM5 and COM6 are the two ends of one pseudo-terminal pair.
 link_port_pair() {
     socat pty,raw,echo=0,link="$work/pty-a" pty,raw,echo=0,link="$work/pty-b" &
-    socat_pid=$!
+    wine_helper_pids+=($!)
     for _ in $(seq 50); do
         [[ -e $work/pty-a && -e $work/pty-b ]] && break
         sleep 0.1
