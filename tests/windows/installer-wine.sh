@@ -214,19 +214,26 @@ screen_text() {
     tesseract "$work/ocr.png" - 2>/dev/null | tee "${image%.png}.txt"
 }
 
-window_over_config() {
-    local window text
-    write_config
-    start_editor editor-window
+# Waits for the editor's window, keeps a screenshot of it as $1.png, sets window_text to what it
+# shows, then closes it and waits for the editor to end.
+window_text=
+read_and_close_window() {
+    local window
     window=$(find_window "$title") || true
     [[ -n $window ]] || { end_editor; fail "no window titled \"$title\""; return; }
     sleep 2 # let the tree draw
-    screenshot "$window" "$artifacts/editor-window.png"
-    text=$(screen_text "$artifacts/editor-window.png")
+    screenshot "$window" "$artifacts/$1.png"
+    window_text=$(screen_text "$artifacts/$1.png")
     close_window "$window"
     wait_editor
-    grep -qw COM13 <<<"$text" || fail "the window does not show port COM13 (see editor-window.png)" || return
-    grep -qw COM24 <<<"$text" || fail "the window does not show port COM24 (see editor-window.png)" || return
+}
+
+window_over_config() {
+    write_config
+    start_editor editor-window
+    read_and_close_window editor-window || return
+    grep -qw COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
+    grep -qw COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     cmp "$work/config.net.before" "$config" || fail "closing the window changed config.net"
 }
@@ -234,7 +241,7 @@ window_over_config() {
 # Answering No starts the editor on an empty network and writes nothing, also when the window is
 # closed.
 question_without_config() {
-    local question window question_text text
+    local question question_text
     rm -f "$config"
     start_editor enquiry
     question=$(find_window Enquiry) || true
@@ -245,18 +252,13 @@ question_without_config() {
     # N is the No button's mnemonic.
     xdotool windowfocus --sync "$question"
     xdotool key n
-    window=$(find_window "$title") || true
-    [[ -n $window ]] || { end_editor; fail "no window titled \"$title\" after No"; return; }
-    sleep 2 # let the tree draw
-    screenshot "$window" "$artifacts/empty-network.png"
-    text=$(screen_text "$artifacts/empty-network.png")
-    close_window "$window"
-    wait_editor
+    read_and_close_window empty-network || return
     grep -qF "Create default network configuration file?" <<<"$question_text" ||
         fail "the question is not the one about creating the file (see enquiry.png)" || return
     # The header shows that the text was read; no port shows under it.
-    grep -qw Properties <<<"$text" || fail "no tree header read (see empty-network.png)" || return
-    ! grep -qiE 'COM[0-9]|auto' <<<"$text" || fail "the tree is not empty after No (see empty-network.png)" || return
+    grep -qw Properties <<<"$window_text" || fail "no tree header read (see empty-network.png)" || return
+    ! grep -qiE 'COM[0-9]|auto' <<<"$window_text" ||
+        fail "the tree is not empty after No (see empty-network.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     [[ ! -e $config ]] || fail "answering No created config.net"
 }
