@@ -28,8 +28,10 @@ void buildTree(const fs::path& root) {
     RS232::test::FakeSysfs sysfs(root);
     for (int port = 0; port < portCount; ++port) {
         const std::string number = std::to_string(port);
-        sysfs.addUsbSerial({"1-" + std::to_string(port + 1), "10c4", "ea60", "SN" + number,
-                            "Silicon Labs", "CP2102 USB to UART Bridge Controller"},
+        sysfs.addUsbSerial("1-" + std::to_string(port + 1),
+                           "idVendor=10c4;idProduct=ea60;serial=SN" + number +
+                               ";manufacturer=Silicon Labs;"
+                               "product=CP2102 USB to UART Bridge Controller",
                            "ttyUSB" + number, "cp210x");
     }
 }

@@ -3,10 +3,11 @@
 #include "rs232/platform.h"
 #include "rs232/registryvalue.h"
 
+#include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace RS232::test {
@@ -18,92 +19,136 @@ struct FakeDevice {
     std::map<std::uint32_t, RegistryValue> properties;
 };
 
-// A scripted platform: device sets per class or interface, devices with their key values and
-// properties, a device tree of instance identifiers, and the SERIALCOMM key. It answers with the
-// system's result codes and records what it was asked.
+// A scripted platform with the system's result codes. Discovery: devices per class or interface
+// (told apart by the first field of their GUID), a tree of instance identifiers with their
+// parents, the SERIALCOMM key. Opening a port: each call is logged with its arguments, the one
+// named failing fails, the state reported has DCB flags that must be kept, and transfers fail.
 class FakePlatform : public Platform {
 public:
-    void addDevice(const Guid& guid, FakeDevice device);
-    void failDeviceSet(const Guid& guid);
-    void addNode(DevNode node, std::string instanceIdentifier, DevNode parent = 0);
-    void addSerialComm(std::string valueName, RegistryValue data);
+    using Key = std::map<std::string, RegistryValue>;
 
-    // What enumeration asked for, in order, and what it left open.
-    std::vector<std::pair<Guid, std::uint32_t>> requestedSets;
-    bool serialCommOpened = false;
-    std::size_t openHandles() const { return deviceSets.size() + keys.size(); }
+    std::map<std::uint32_t, std::vector<FakeDevice>> classes;
+    std::set<std::uint32_t> failingClasses;
+    std::map<DevNode, std::pair<std::string, DevNode>> nodes;
+    Key serialComm;
+    std::string calls; // one line each
+    std::string failing;
 
-    Handle getClassDevs(const Guid& guid, std::uint32_t flags) override;
-    bool enumDeviceInfo(Handle deviceSet, std::uint32_t index, DeviceData& data) override;
-    Handle openDevRegKey(Handle deviceSet, const DeviceData& data) override;
-    bool getDeviceRegistryProperty(Handle deviceSet, const DeviceData& data, std::uint32_t property,
+    void addDevice(const Guid& guid, const FakeDevice& device) {
+        classes[guid.data1].push_back(device);
+    }
+    std::size_t openHandles() const { return sets.size() + keys.size() + files.size(); }
+
+    Handle getClassDevs(const Guid& guid, std::uint32_t) override {
+        if (failingClasses.count(guid.data1))
+            return invalidHandle;
+        sets[++last] = classes[guid.data1];
+        return last;
+    }
+    bool enumDeviceInfo(Handle set, std::uint32_t index, DeviceData& data) override {
+        if (index >= sets.at(set).size())
+            return false;
+        data.devInst = sets[set][index].node;
+        data.reserved = index;
+        return true;
+    }
+    Handle openDevRegKey(Handle set, const DeviceData& data) override {
+        const FakeDevice& device = sets.at(set).at(data.reserved);
+        if (!device.keyOpens)
+            return invalidHandle;
+        keys[++last] = device.keyValues;
+        return last;
+    }
+    bool getDeviceRegistryProperty(Handle set, const DeviceData& data, std::uint32_t property,
                                    std::uint32_t& type, char* buffer, std::uint32_t size,
-                                   std::uint32_t& requiredSize) override;
+                                   std::uint32_t& requiredSize) override {
+        const auto& properties = sets.at(set).at(data.reserved).properties;
+        error = errorInvalidData;
+        return properties.count(property) &&
+               answerProperty(properties.at(property), type, buffer, size, requiredSize, error);
+    }
     std::uint32_t lastError() override { return error; }
-    void destroyDeviceInfoList(Handle deviceSet) override { deviceSets.erase(deviceSet); }
-
-    std::uint32_t getDeviceId(DevNode node, char* buffer, std::uint32_t length) override;
-    std::uint32_t getDevNodeStatus(DevNode node) override;
-    std::uint32_t getParent(DevNode& parent, DevNode node) override;
-
-    long openLocalMachineKey(const char* path, Handle& key) override;
+    void destroyDeviceInfoList(Handle set) override { sets.erase(set); }
+    std::uint32_t getDeviceId(DevNode node, char* buffer, std::uint32_t length) override {
+        if (!nodes.count(node))
+            return crNoSuchDevNode;
+        return copyString(nodes[node].first, buffer, length) ? crSuccess : crBufferSmall;
+    }
+    std::uint32_t getDevNodeStatus(DevNode node) override {
+        return nodes.count(node) ? crSuccess : crNoSuchDevNode;
+    }
+    std::uint32_t getParent(DevNode& parent, DevNode node) override {
+        parent = nodes.count(node) ? nodes[node].second : 0;
+        return getDevNodeStatus(node);
+    }
+    long openLocalMachineKey(const char* path, Handle& key) override {
+        if (std::strcmp(path, "HARDWARE\\DEVICEMAP\\SERIALCOMM") != 0)
+            return errorFileNotFound;
+        keys[key = ++last] = serialComm;
+        return errorSuccess;
+    }
     long queryValue(Handle key, const char* name, std::uint32_t& type, char* buffer,
-                    std::uint32_t& size) override;
-    long enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t& nameLength,
-                   char* data, std::uint32_t& dataSize) override;
+                    std::uint32_t& size) override {
+        const Key& values = keys.at(key);
+        return values.count(name) ? answerQuery(values.at(name), type, buffer, size)
+                                  : errorFileNotFound;
+    }
+    long enumValue(Handle key, std::uint32_t index, char*, std::uint32_t&, char* data,
+                   std::uint32_t& size) override {
+        const Key& values = keys.at(key);
+        std::uint32_t type = 0;
+        return index < values.size()
+                   ? answerQuery(std::next(values.begin(), index)->second, type, data, size)
+                   : errorNoMoreItems;
+    }
     void closeKey(Handle key) override { keys.erase(key); }
 
-    // The port: every call is logged with its arguments; the call named failing fails.
-    std::vector<std::string> calls;
-    std::string failing;
-    CommState reportedState{};
-    CommState appliedState{};
-    CommTimeouts appliedTimeouts{};
-    std::string incoming;
-    std::string outgoing;
-    std::size_t openFiles() const { return files.size(); }
-
-    Handle createFile(const std::string& path) override;
-    bool getCommState(Handle file, CommState& state) override;
-    bool setCommState(Handle file, const CommState& state) override;
-    bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) override;
-    bool purgeComm(Handle file, std::uint32_t flags) override;
-    bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) override;
-    bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) override;
-    bool writeFile(Handle file, const char* buffer, std::uint32_t size,
-                   std::uint32_t& done) override;
-    bool flushFileBuffers(Handle file) override;
-    void closeHandle(Handle file) override;
+    Handle createFile(const std::string& path) override {
+        calls += "createFile " + path + "\n";
+        return failing == "createFile" ? invalidHandle : *files.insert(++last).first;
+    }
+    bool getCommState(Handle file, CommState& state) override {
+        state = CommState{4800, 0x5011, 0, 0, 5, 1, 1, 0, 0, 0, 0, 0};
+        return call(file, "getCommState", {});
+    }
+    bool setCommState(Handle file, const CommState& s) override {
+        return call(file, "setCommState", {s.baudRate, s.byteSize, s.parity, s.stopBits, s.flags});
+    }
+    bool setupComm(Handle file, std::uint32_t in, std::uint32_t out) override {
+        return call(file, "setupComm", {in, out});
+    }
+    bool purgeComm(Handle file, std::uint32_t flags) override {
+        return call(file, "purgeComm", {flags});
+    }
+    bool setCommTimeouts(Handle file, const CommTimeouts& t) override {
+        return call(file, "setCommTimeouts",
+                    {t.readIntervalTimeout, t.readTotalTimeoutMultiplier,
+                     t.readTotalTimeoutConstant, t.writeTotalTimeoutMultiplier,
+                     t.writeTotalTimeoutConstant});
+    }
+    bool readFile(Handle, char*, std::uint32_t, std::uint32_t&) override { return false; }
+    bool writeFile(Handle, const char*, std::uint32_t, std::uint32_t&) override { return false; }
+    bool flushFileBuffers(Handle) override { return false; }
+    void closeHandle(Handle file) override {
+        calls += "closeHandle\n";
+        files.erase(file);
+    }
 
 private:
-    struct Node {
-        std::string instanceIdentifier;
-        DevNode parent;
-    };
-    using Values = std::vector<std::pair<std::string, RegistryValue>>;
+    // Logs the call; false when it is the failing one or file is not open.
+    bool call(Handle file, const std::string& name, std::initializer_list<std::uint32_t> values) {
+        calls += name;
+        for (const std::uint32_t value : values)
+            calls += " " + std::to_string(value);
+        calls += "\n";
+        return files.count(file) && failing != name;
+    }
 
-    const FakeDevice* device(Handle deviceSet, const DeviceData& data) const;
-    // Logs the call on an open file; false when the call is to fail.
-    bool call(const std::string& name, Handle file, const std::string& arguments = {});
-
-    std::vector<std::pair<Guid, std::vector<FakeDevice>>> classes;
-    std::vector<Guid> failingClasses;
-    std::map<DevNode, Node> nodes;
-    Values serialComm;
-    std::map<Handle, std::vector<FakeDevice>> deviceSets;
-    std::map<Handle, Values> keys;
+    std::map<Handle, std::vector<FakeDevice>> sets;
+    std::map<Handle, Key> keys;
     std::set<Handle> files;
-    Handle lastHandle = 100;
+    Handle last = 100;
     std::uint32_t error = errorSuccess;
-};
-
-// Makes a backend the process's platform for one scope.
-class PlatformGuard {
-public:
-    explicit PlatformGuard(Platform& backend) { installPlatform(&backend); }
-    ~PlatformGuard() { installPlatform(nullptr); }
-    PlatformGuard(const PlatformGuard&) = delete;
-    PlatformGuard& operator=(const PlatformGuard&) = delete;
 };
 
 } // namespace RS232::test

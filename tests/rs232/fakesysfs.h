@@ -1,43 +1,68 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace RS232::test {
 
-struct UsbDevice {
-    std::string path; // the device's name on the bus, 1-1 or 1-1.2
-    std::string idVendor;
-    std::string idProduct;
-    std::string serial;
-    std::string manufacturer;
-    std::string product;
-};
-
-// A sysfs tree in the kernel's layout, for the Linux backend to read: devices under
-// devices/, the ttys as symbolic links under class/tty, drivers under bus/.
+// A sysfs tree in the kernel's layout for the Linux backend to read: devices under devices/ with
+// links to their bus and driver, ttys listed in class/tty. It starts with a USB root hub on a PCI
+// controller, where USB devices are plugged in.
 class FakeSysfs {
 public:
-    explicit FakeSysfs(std::filesystem::path root);
+    static inline const std::string hub = "pci0000:00/0000:00:14.0/usb1";
 
-    // A usb-serial adapter (cp210x, ftdi_sio): tty under a port device under interface 0.
-    void addUsbSerial(const UsbDevice& usb, const std::string& tty, const std::string& driver);
-    // A CDC ACM device: the tty sits directly under its interface.
-    void addCdcAcm(const UsbDevice& usb, const std::string& tty, const std::string& interface);
-    // A legacy port found through PNP, with the serial core's controller and port devices.
-    void addPnpSerial(const std::string& pnpName, const std::string& tty);
-    // A legacy port the kernel registers without hardware behind it.
-    void addPhantomSerial(const std::string& tty);
-    // A virtual console, which has no device at all.
-    void addVirtualTty(const std::string& tty);
+    explicit FakeSysfs(std::filesystem::path root) : root(std::move(root)) {
+        std::filesystem::create_directories(this->root / "class/tty");
+        device("pci0000:00/0000:00:14.0", "pci", "xhci_hcd", "vendor=0x8086;device=0xa36d");
+        device(hub, "usb", "usb", "idVendor=1d6b;idProduct=0002;serial=0000:00:14.0");
+    }
+
+    // A device folder under devices/; attributes are name=value pairs separated by semicolons.
+    void device(const std::string& path, const std::string& bus, const std::string& driver = {},
+                const std::string& attributes = {}) {
+        const std::filesystem::path folder = root / "devices" / path;
+        std::filesystem::create_directories(folder);
+        link(folder / "subsystem", root / "bus" / bus);
+        if (!driver.empty())
+            link(folder / "driver", root / "bus" / bus / "drivers" / driver);
+        std::istringstream pairs(attributes);
+        for (std::string pair; std::getline(pairs, pair, ';');) {
+            const std::size_t equals = pair.find('=');
+            std::ofstream(folder / pair.substr(0, equals)) << pair.substr(equals + 1) << '\n';
+        }
+    }
+
+    // A tty of the device at devicePath, or of none: a virtual terminal. Type 0 is what the serial
+    // core gives a port it registered without finding hardware.
+    void tty(const std::string& name, const std::string& devicePath, const std::string& type = {}) {
+        const std::filesystem::path device =
+            root / "devices" / (devicePath.empty() ? "virtual" : devicePath);
+        const std::filesystem::path folder = device / "tty" / name;
+        std::filesystem::create_directories(folder);
+        if (!devicePath.empty())
+            link(folder / "device", device);
+        if (!type.empty())
+            std::ofstream(folder / "type") << type << '\n';
+        link(root / "class/tty" / name, folder);
+    }
+
+    // A usb-serial adapter in USB port usb: the tty under a port device under interface 0.
+    void addUsbSerial(const std::string& usb, const std::string& attributes, const std::string& tty,
+                      const std::string& driver) {
+        const std::string interface = hub + "/" + usb + "/" + usb + ":1.0";
+        device(hub + "/" + usb, "usb", "usb", attributes);
+        device(interface, "usb", driver, "bInterfaceNumber=00");
+        device(interface + "/" + tty, "usb-serial", driver);
+        this->tty(tty, interface + "/" + tty);
+    }
 
 private:
-    std::filesystem::path usbDevice(const UsbDevice& usb);
-    std::filesystem::path device(const std::filesystem::path& path, const std::string& bus,
-                                 const std::string& driver);
-    void addTty(const std::filesystem::path& parent, const std::string& tty,
-                const std::filesystem::path& device);
-    void link(const std::filesystem::path& from, const std::filesystem::path& to);
+    void link(const std::filesystem::path& from, const std::filesystem::path& to) {
+        std::filesystem::create_directory_symlink(to.lexically_relative(from.parent_path()), from);
+    }
 
     std::filesystem::path root;
 };

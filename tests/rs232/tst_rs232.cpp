@@ -1,0 +1,409 @@
+#include "fakeplatform.h"
+#include "fakesysfs.h"
+#include "messageof.h"
+#include "rs232/platform_linux.h"
+#include "rs232/serial.h"
+#include "rs232/termios_linux.h"
+
+#include <QtTest>
+
+#include <chrono>
+#include <fstream>
+#include <poll.h>
+#include <pty.h>
+#include <thread>
+#include <tuple>
+#include <unistd.h>
+
+using namespace RS232;
+using test::FakeDevice;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+FakeDevice namedDevice(DevNode node, const std::string& portName, const std::string& text = {}) {
+    FakeDevice device;
+    device.node = node;
+    device.keyValues["PortName"] = stringValue(portName);
+    if (!text.empty())
+        device.properties[spdrpDeviceDesc] = stringValue(text);
+    return device;
+}
+
+// A record as one line: name, system location, description, manufacturer, vendor:product,
+// serial number, and with settings the line settings, the handle and the mode.
+QString fieldsOf(const Serial& port, bool settings = false) {
+    QString fields =
+        QString::fromStdString(port.portName + '|' + port.systemLocation + '|' + port.description +
+                               '|' + port.manufacturer + '|') +
+        (port.hasVendorIdentifier ? QString::number(port.vendorIdentifier, 16) : "-") + ':' +
+        (port.hasProductIdentifier ? QString::number(port.productIdentifier, 16) : "-") + '|' +
+        QString::fromStdString(port.serialNumber);
+    if (settings)
+        fields += QString::asprintf(" %d %d%u%u %s %d", port.baudRate, port.byteSize, port.parity,
+                                    port.stopBits, port.handle == invalidHandle ? "closed" : "open",
+                                    port.isBlocking);
+    return fields;
+}
+
+// Enumerates into a list that holds a stale record, which must go.
+QStringList enumerated(const test::FakePlatform& fake) {
+    std::vector<Serial> ports;
+    ports.emplace_back("COM99", "left over");
+    Serial::enumerate(ports);
+    QStringList lines;
+    for (const Serial& port : ports)
+        lines << fieldsOf(port);
+    return fake.openHandles() == 0 ? lines : lines << "handles left open";
+}
+
+// A pseudo-terminal: the test plays the device at the master end, the port opens the slave.
+struct Pty {
+    int master = -1;
+    int slave = -1;
+    std::string path = openPair(master, slave);
+
+    static std::string openPair(int& master, int& slave) {
+        char name[128] = {};
+        return ::openpty(&master, &slave, name, nullptr, nullptr) == 0 ? name : "";
+    }
+    ~Pty() {
+        ::close(master);
+        ::close(slave);
+    }
+    void send(const std::string& bytes) const {
+        QCOMPARE(::write(master, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
+    // What the port wrote, waiting up to a second at a time for count bytes.
+    std::string received(std::size_t count) const {
+        std::string bytes;
+        char buffer[256];
+        pollfd ready{master, POLLIN, 0};
+        for (ssize_t got = 0; bytes.size() < count && ::poll(&ready, 1, 1000) > 0 &&
+                              (got = ::read(master, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, std::size_t(got));
+        return bytes;
+    }
+};
+
+long long millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+} // namespace
+
+class Rs232Test : public QObject {
+    Q_OBJECT
+
+    test::FakePlatform fake;
+
+private slots:
+    void init() {
+        fake = test::FakePlatform();
+        installPlatform(&fake);
+    }
+
+    // Ports classes, modems and both interfaces, then SERIALCOMM: the first discovery of a name
+    // wins, printer ports are left out of the classes, and the list is sorted byte-wise. A
+    // device's key gives a PortName string, else a PortNumber; values longer than the first
+    // buffer are read whole, and a multi-string gives its first string when it fits at once.
+    void findsPortsOfEveryClass() {
+        const std::string longName(300, 'N');
+        FakeDevice cp210x = namedDevice(1, longName, "CP210x");
+        cp210x.properties[spdrpMfg] = {regMultiSz, std::string("Maker\0Other\0\0", 13)};
+        FakeDevice modem = namedDevice(4, "COM10", "Modem");
+        modem.properties[spdrpMfg] = {regMultiSz, std::string(300, 'm') + '\0' + '\0'};
+        FakeDevice numbered = namedDevice(5, "", "Modem interface");
+        numbered.keyValues["PortName"].type = 3;
+        numbered.keyValues["PortNumber"] = dwordValue(4);
+        FakeDevice closed = namedDevice(6, "COM7");
+        closed.keyOpens = false;
+        for (const FakeDevice& device : {cp210x, namedDevice(2, "LPT1", "Printer Port"), closed})
+            fake.addDevice(guidDevclassPorts, device);
+        fake.addDevice(guidDevinterfaceComport, namedDevice(3, longName, "Interface view"));
+        fake.addDevice(guidDevclassModem, modem);
+        fake.addDevice(guidDevinterfaceModem, numbered);
+        for (const char* name : {"COM1", "COM10", "LPT2", "CO", "COMB", "COM\xC3\x9C"})
+            fake.serialComm[name] = stringValue(name);
+        fake.serialComm["long"] = stringValue("COM" + longName);
+        const QString cp = QString(300, 'N') + '|' + QString(300, 'N') + "|CP210x|Maker|-:-|";
+        QCOMPARE(enumerated(fake),
+                 QStringList(
+                     {"CO|CO|||-:-|", "COM1|\\\\.\\COM1|||-:-|", "COM10|\\\\.\\COM10|Modem||-:-|",
+                      "COM4|\\\\.\\COM4|Modem interface||-:-|", "COMB|\\\\.\\COMB|||-:-|",
+                      "COM" + QString(300, 'N') + "|\\\\.\\COM" + QString(300, 'N') + "|||-:-|",
+                      "COM\xC3\x9C|\\\\.\\COM\xC3\x9C|||-:-|", "LPT2|LPT2|||-:-|", cp}));
+        // Without a complete view the list ends where it got, unsorted.
+        fake.failingClasses.insert(guidDevinterfaceComport.data1);
+        fake.classes[guidDevclassPorts.data1][1] = namedDevice(2, "COM2");
+        QCOMPARE(enumerated(fake),
+                 QStringList({cp, "COM2|\\\\.\\COM2|||-:-|", "COM10|\\\\.\\COM10|Modem||-:-|"}));
+    }
+
+    // The port's device node first, then its ancestors; - is a node that cannot be read.
+    // Identifiers come from the port's own node, the serial number from the first node up the
+    // tree that has one.
+    void readsIdentifiersAndSerialNumber() {
+        const char* const cases[][2] = {
+            {"USB\\VID_10C4&PID_EA60\\0001", "10c4:ea60|0001"},
+            {"FTDIBUS\\VID_0403+PID_6001+A600ABCDA\\0000", "403:6001|A600ABCDA"},
+            {"usb\\vid_10c4&pid_ea60\\ab12_00", "10c4:ea60|AB12"},
+            {"USB\\VID_1234&PID_5678&MI_00\\6&1A2B&0 USB\\VID_1234&PID_5678\\XYZ", "1234:5678|XYZ"},
+            {"PCI\\VEN_8086&DEV_9D3D&SUBSYS_1\\3&11&0 PCI\\VEN_8086&DEV_1234\\3&0", "8086:9d3d|"},
+            {"ACPI\\PNP0501\\1 ROOT\\HUB\\2 USB\\VID_1111&PID_2222\\SN9", "-:-|SN9"},
+            {"USB\\VID_1234&PID_5678&MI_01\\6&1&0 -", "1234:5678|"},
+            {"-", "-:-|"},
+            {"X\\VID_123456\\DEV_09AF", "1234:9af|"},
+            {"X\\VID_&PID_G\\VEN_FA90", "fa90:-|"},
+            {"USB\\VID_1&PID_2\\AB_CD_00", "1:2|AB_CD_00"},
+            {"USB\\VID_1&PID_2\\AB&C_00", "1:2|"},
+            {"USB\\VID_1&PID_2\\ABC_&0 USB\\X\\SN", "1:2|ABC"},
+            {"FTDIBUS\\COMPORT&VID_0403\\0 FTDIBUS\\VID_0403+PID_6001+A6 ROOT\\USB\\1", "403:-|"}};
+        for (const auto& [tree, expected] : cases) {
+            fake = test::FakePlatform();
+            const QStringList nodes = QString(tree).split(' ');
+            for (DevNode node = 1; node <= DevNode(nodes.size()); ++node) {
+                if (nodes[node - 1] != "-")
+                    fake.nodes[node] = {nodes[node - 1].toStdString(), node + 1};
+            }
+            fake.addDevice(guidDevclassPorts, namedDevice(1, "COM3"));
+            QCOMPARE(enumerated(fake).join(',').section('|', 4), QString(expected));
+        }
+    }
+
+    // The record's line settings go into the state the port reports, whose flags stay; a
+    // failing call while opening closes the new handle, but queue size and purge may fail.
+    void opensPort() {
+        const QStringList opening{
+            "createFile \\\\.\\COM3", "getCommState", "setCommState 19200 8 2 0 20497",
+            "setupComm 256 256",      "purgeComm 15", "setCommTimeouts 4294967295 0 0 0 1"};
+        for (const auto& [failing, message, callsMade] :
+             std::vector<std::tuple<std::string, QString, int>>{
+                 {"", "", 6},
+                 {"createFile", "Unable to open file: COM3", 1},
+                 {"getCommState", "Unable to get COMM state: COM3", 2},
+                 {"setCommState", "Unable to set COMM state: COM3", 3},
+                 {"setCommTimeouts", "Unable to set COMM state: COM3", 6},
+                 {"setupComm", "", 6},
+                 {"purgeComm", "", 6}}) {
+            fake = test::FakePlatform();
+            fake.failing = failing;
+            Serial port("COM3", "");
+            port.baudRate = 19200;
+            port.parity = 0x102;
+            QCOMPARE(messageOf([&port] { port.open(); }), message);
+            QStringList calls = opening.mid(0, callsMade);
+            if (!message.isEmpty() && callsMade > 1)
+                calls << "closeHandle";
+            QCOMPARE(QString::fromStdString(fake.calls), calls.join('\n') + '\n');
+            QCOMPARE(port.handle == invalidHandle, !message.isEmpty());
+        }
+    }
+
+    // A move hands descriptions, settings and handle over and leaves the source closed with the
+    // default settings; assignment closes the target's handle and leaves its descriptions in the
+    // source. Each handle is closed once. Blocking mode reopens an open port.
+    void movesRecords() {
+        fake.nodes[1] = {"USB\\VID_10C4&PID_EA60\\SN1", 0};
+        FakeDevice device = namedDevice(1, "COM3", "CP210x");
+        device.properties[spdrpMfg] = stringValue("Maker");
+        fake.addDevice(guidDevclassPorts, device);
+        QCOMPARE(messageOf([] { Serial::find("com3"); }), QString("Not found: com3"));
+        {
+            Serial source = Serial::find("COM3");
+            source.baudRate = 115200;
+            source.byteSize = 7;
+            source.parity = 1;
+            source.stopBits = 2;
+            source.open();
+            source.blocking(true);
+            QVERIFY(QString::fromStdString(fake.calls).endsWith("15\nsetCommTimeouts 0 0 0 0 0\n"));
+            Serial moved(std::move(source));
+            const QString com3 = "COM3|\\\\.\\COM3|CP210x|Maker|10c4:ea60|SN1 115200 712 open 1";
+            QCOMPARE(fieldsOf(moved, true), com3);
+            QCOMPARE(fieldsOf(source, true), QString("||||-:-| 9600 800 closed 0"));
+            Serial assigned("COM7", "other");
+            assigned.open();
+            char buffer[1];
+            QCOMPARE(assigned.read(buffer, 1) + assigned.write("x", 1), -44); // both fail
+            assigned = std::move(moved);
+            QCOMPARE(fieldsOf(assigned, true), com3);
+            QCOMPARE(fieldsOf(moved, true), QString("COM7||other||-:-| 9600 800 closed 0"));
+            Serial& self = assigned;
+            assigned = std::move(self);
+            QCOMPARE(fieldsOf(assigned, true), com3);
+            QCOMPARE(QString::fromStdString(fake.calls).count("closeHandle"), 2);
+        }
+        QCOMPARE(QString::fromStdString(fake.calls).count("closeHandle"), 3);
+        QCOMPARE(fake.openHandles(), std::size_t(0));
+    }
+
+    // The Linux backend over a sysfs tree: ports with hardware only, described from their USB
+    // device, interface or driver; a rescan reads a changed device again.
+    void describesPortsFromSysfs() {
+        QTemporaryDir directory;
+        const std::string root = directory.path().toStdString();
+        const std::string product(300, 'p');
+        test::FakeSysfs sysfs(root);
+        sysfs.addUsbSerial("1-1", "idVendor=10c4;idProduct=ea60;serial=0001;manufacturer=SiLabs",
+                           "ttyUSB0", "cp210x");
+        sysfs.addUsbSerial("1-2.3", "idVendor=0403;idProduct=6001;serial=A6ab;product=" + product,
+                           "ttyUSB1", "ftdi_sio");
+        const std::string acm = test::FakeSysfs::hub + "/1-4";
+        sysfs.device(acm, "usb", "usb", "idVendor=2341;idProduct=0043;manufacturer=Arduino");
+        sysfs.device(acm + "/1-4:1.0", "usb", "cdc_acm", "bInterfaceNumber=00;interface=CDC ACM");
+        sysfs.tty("ttyACM0", acm + "/1-4:1.0");
+        sysfs.device("pnp0/00:04", "pnp", "serial", "id=PNP0501");
+        sysfs.device("pnp0/00:04/00:04:0", "serial-base", "ctrl");
+        sysfs.device("pnp0/00:04/00:04:0/00:04:0.0", "serial-base", "port");
+        sysfs.tty("ttyS0", "pnp0/00:04/00:04:0/00:04:0.0", "4");
+        sysfs.device("platform/serial8250/serial8250:0.1", "serial-base", "port");
+        sysfs.tty("ttyS1", "platform/serial8250/serial8250:0.1", "0");
+        sysfs.device("pci0000:00/0000:00:16.3", "pci", "serial", "vendor=0x8086;device=0xa363");
+        sysfs.tty("ttyS4", "pci0000:00/0000:00:16.3");
+        sysfs.tty("tty0", "");
+        LinuxPlatform backend(root);
+        installPlatform(&backend);
+        QStringList expected{"ttyACM0|ttyACM0|CDC ACM (cdc_acm)|Arduino|2341:43|",
+                             "ttyS0|ttyS0|Serial port (serial)||-:-|",
+                             "ttyS4|ttyS4|Serial port (serial)||8086:a363|",
+                             "ttyUSB0|ttyUSB0| (cp210x)|SiLabs|10c4:ea60|0001",
+                             "ttyUSB1|ttyUSB1|" + QString::fromStdString(product) +
+                                 " (ftdi_sio)||403:6001|A6AB"};
+        QCOMPARE(enumerated(fake), expected);
+        std::ofstream(root + "/devices/" + test::FakeSysfs::hub + "/1-1/serial") << "0002\n";
+        expected[3].replace("0001", "0002");
+        QCOMPARE(enumerated(fake), expected);
+        installPlatform(nullptr);
+    }
+
+    // The line as data bits, parity letter and stop-bit code, the DCB flow flags, the control
+    // flags set (0: refused) and the line read back.
+    void mapsLineSettingsToTermios() {
+        const struct {
+            const char* line;
+            uint flow;
+            uint control;
+            const char* readBack;
+        } cases[] = {{"8N0", 0, CS8, "8N0"},
+                     {"7O2", 0, CS7 | PARENB | PARODD | CSTOPB, "7O2"},
+                     {"6E0", 0, CS6 | PARENB, "6E0"},
+                     {"5M1", 0, CS5 | PARENB | PARODD | CMSPAR | CSTOPB, "5M2"},
+                     {"8S0", 0, CS8 | PARENB | CMSPAR, "8S0"},
+                     {"8N0", 0x4, CS8 | CRTSCTS, "8N0"},
+                     {"8N0", 0x2000, CS8 | CRTSCTS, "8N0"},
+                     {"8N0", 0x3000, CS8, "8N0"},
+                     {"4N0", 0, 0, ""},
+                     {"9N0", 0, 0, ""},
+                     {"8?0", 0, 0, ""},
+                     {"8N3", 0, 0, ""}};
+        const QString parities = "NOEMS?";
+        for (const auto& c : cases) {
+            CommState state{};
+            state.baudRate = 115200;
+            state.flags = c.flow;
+            state.byteSize = std::uint8_t(c.line[0] - '0');
+            state.parity = std::uint8_t(parities.indexOf(c.line[1]));
+            state.stopBits = std::uint8_t(c.line[2] - '0');
+            termios settings{};
+            settings.c_iflag = IXON | IXOFF;
+            QCOMPARE(termiosmap::applyCommState(state, settings), c.control != 0);
+            if (c.control == 0)
+                continue;
+            const uint mask = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | CREAD | CLOCAL;
+            QCOMPARE(uint(settings.c_cflag & mask), c.control | CREAD | CLOCAL);
+            QCOMPARE(uint(settings.c_iflag & (IXON | IXOFF | INPCK)),
+                     c.line[1] == 'N' ? 0u : INPCK);
+            const CommState back = termiosmap::commStateOf(settings);
+            QCOMPARE(QString::number(back.byteSize) + parities[std::min<int>(back.parity, 5)] +
+                         QString::number(back.stopBits),
+                     QString(c.readBack));
+            QCOMPARE(back.flags, (c.control & CRTSCTS) ? 0x2005u : 0x1u);
+        }
+        // Every rate with a termios speed goes in and comes back; others are refused.
+        for (std::uint32_t rate :
+             {50,      75,      110,     134,     150,     200,    300,     600,
+              1200,    1800,    2400,    4800,    9600,    19200,  38400,   57600,
+              115200,  230400,  460800,  500000,  576000,  921600, 1000000, 1152000,
+              1500000, 2000000, 2500000, 3000000, 3500000, 4000000}) {
+            CommState state{};
+            state.baudRate = rate;
+            state.byteSize = 8;
+            termios settings{};
+            QVERIFY(termiosmap::applyCommState(state, settings));
+            QCOMPARE(termiosmap::commStateOf(settings).baudRate, rate);
+            state.baudRate = rate + 1;
+            QVERIFY(!termiosmap::applyCommState(state, settings));
+        }
+    }
+
+    // Without waiting, a read returns at once with what has come and a write may wait 2 ms for
+    // room at 9600 baud; flow control characters are data on a binary line. A blocking read
+    // waits for every byte. A name without a leading slash is a device under /dev.
+    void transfersThroughTerminal() {
+        installPlatform(nullptr);
+        Pty pty;
+        Serial port(pty.path.substr(5), "");
+        char buffer[16];
+        const QString notOpen = QString::fromStdString("Serial port is not open: " + port.portName);
+        QCOMPARE(messageOf([&] { port.read(buffer, 1); }), notOpen);
+        QCOMPARE(messageOf([&] { port.write(buffer, 1); }), notOpen);
+        QCOMPARE(messageOf([&] { port.flush(); }), notOpen);
+        port.open();
+        QCOMPARE(port.write("ping", 4), 4);
+        port.flush();
+        QCOMPARE(pty.received(4), std::string("ping"));
+        const auto start = Clock::now();
+        QCOMPARE(port.read(buffer, sizeof buffer), 0);
+        QVERIFY(millisecondsSince(start) < 100);
+        const std::string bytes("po\0\x13ng", 6);
+        pty.send(bytes);
+        std::string got;
+        while (got.size() < bytes.size() && millisecondsSince(start) < 1000)
+            got.append(buffer, std::size_t(std::max(0, port.read(buffer, sizeof buffer))));
+        QCOMPARE(got, bytes);
+        port.blocking(true);
+        std::thread device([&pty] {
+            pty.send("abc");
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            pty.send("def");
+        });
+        const auto reading = Clock::now();
+        const int read = port.read(buffer, 6);
+        device.join();
+        QVERIFY(millisecondsSince(reading) >= 100);
+        QCOMPARE(std::string(buffer, std::size_t(std::max(read, 0))), std::string("abcdef"));
+        port.blocking(false);
+        const std::string block(1 << 20, 'x');
+        const auto writing = Clock::now();
+        const int written = port.write(block.data(), unsigned(block.size()));
+        QVERIFY(written > 0 && written < int(block.size()));
+        QVERIFY(millisecondsSince(writing) < 500);
+    }
+
+    // The port is opened for this record alone; a failed open leaves it free.
+    void opensExclusivelyOrFails() {
+        installPlatform(nullptr);
+        Pty pty;
+        const QString name = QString::fromStdString(pty.path);
+        Serial oddRate(pty.path, "");
+        oddRate.baudRate = 12345;
+        QCOMPARE(messageOf([&oddRate] { oddRate.open(); }), "Unable to set COMM state: " + name);
+        Serial port(pty.path, "");
+        port.open();
+        QCOMPARE(messageOf([&port] { port.open(); }), "Already open: " + name);
+        Serial other(pty.path, "");
+        QCOMPARE(messageOf([&other] { other.open(); }), "Unable to open file: " + name);
+        port.close();
+        other.open();
+        Serial missing("/dev/vexalo-no-such-tty", "");
+        QCOMPARE(messageOf([&missing] { missing.open(); }),
+                 QString("Unable to open file: /dev/vexalo-no-such-tty"));
+        Serial notTerminal("/dev/null", "");
+        QCOMPARE(messageOf([&notTerminal] { notTerminal.open(); }),
+                 QString("Unable to get COMM state: /dev/null"));
+    }
+};
+
+QTEST_APPLESS_MAIN(Rs232Test)
+#include "tst_rs232.moc"
