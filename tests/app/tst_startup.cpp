@@ -2,10 +2,17 @@
 #include "app/getopt.h"
 #include "app/translations.h"
 #include "app/usage.h"
+#include "dialogs/about.h"
+#include "modalanswerer.h"
+#include "tablerow.h"
 
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -15,253 +22,266 @@
 
 namespace {
 
-const QString usageText =
-    QStringLiteral("Usage: vexalo\n"
-                   "\t-l <Language> ............ Set display language\n"
-                   "\t-h ....................... Print help (this message)\n");
+const QString usageText = "Usage: vexalo\n"
+                          "\t-l <Language> ............ Set display language\n"
+                          "\t-h ....................... Print help (this message)\n";
+const QString germanFile = VEXALO_BINARY_DIR "/vexalo_de_DE.qm";
 
-// Captures what a piece of code writes to standard output and standard error.
-class CapturedStreams {
-public:
-    CapturedStreams()
-        : savedOut(std::cout.rdbuf(out.rdbuf())), savedErr(std::cerr.rdbuf(err.rdbuf())) {}
+// What standard output and standard error receive while it exists.
+struct CapturedStreams {
+    std::ostringstream out, err;
+    std::streambuf* savedOut = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* savedErr = std::cerr.rdbuf(err.rdbuf());
     ~CapturedStreams() {
         std::cout.rdbuf(savedOut);
         std::cerr.rdbuf(savedErr);
         std::cerr.clear();
     }
-    QString stdOut() const { return QString::fromStdString(out.str()); }
-    QString stdErr() const { return QString::fromStdString(err.str()); }
-
-private:
-    std::ostringstream out;
-    std::ostringstream err;
-    std::streambuf* savedOut;
-    std::streambuf* savedErr;
 };
 
-CommandLine parse(const QStringList& args) {
-    std::vector<std::string> storage{"vexalo"};
-    for (const QString& arg : args) {
-        storage.push_back(arg.toStdString());
+// An argument vector with writable strings, as main() receives it, and the parser reset for it.
+struct Arguments {
+    explicit Arguments(const QString& args) {
+        for (const QString& arg : ("vexalo " + args).split(' ', Qt::SkipEmptyParts))
+            storage.push_back(arg.toStdString());
+        for (std::string& s : storage)
+            pointers.push_back(s.data());
+        pointers.push_back(nullptr);
+        cmdline::optind = 1;
+        cmdline::optreset = 1;
+        cmdline::my_optarg = nullptr;
     }
-    std::vector<char*> argv;
-    for (std::string& s : storage) {
-        argv.push_back(s.data());
-    }
-    argv.push_back(nullptr);
-    cmdline::optind = 1;
-    cmdline::optreset = 1;
-    return parseCommandLine(static_cast<int>(storage.size()), argv.data());
-}
+    int argc() const { return int(storage.size()); }
+    std::vector<std::string> storage;
+    std::vector<char*> pointers;
+};
 
-// Starts the editor in German from a folder and returns its debug log up to the line that says
-// which translation file it loaded; then stops it.
+// The editor's debug log, started in German from a folder, up to the line that says which
+// translation file it loaded.
 QString translationLogFrom(const QString& folder) {
     QProcess editor;
     editor.setWorkingDirectory(folder);
     editor.setReadChannel(QProcess::StandardError);
-    editor.start(QStringLiteral(VEXALO_EXECUTABLE), {"-l", "de"});
+    editor.start(VEXALO_EXECUTABLE, {"-l", "de"});
     QString log;
     const QDeadlineTimer deadline(20000);
-    while (!log.contains(QStringLiteral(".qm\n")) &&
-           editor.waitForReadyRead(int(deadline.remainingTime()))) {
+    while (!log.contains(".qm\n") && editor.waitForReadyRead(int(deadline.remainingTime())))
         log += QString::fromUtf8(editor.readAllStandardError());
-    }
     editor.kill();
     editor.waitForFinished();
     return log;
 }
 
-// A text as lupdate lists it in a translation source file.
-struct SourceText {
-    QString context;
-    QString source;
-    QString comment;
-};
-
-QList<SourceText> sourceTexts(const QString& tsFile) {
-    QFile file(tsFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QList<SourceText> texts;
-    QString context;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            texts.append({context, QString(), QString()});
-        } else if (xml.name() == QLatin1String("source")) {
-            texts.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("comment")) {
-            texts.last().comment = xml.readElementText();
-        }
-    }
-    return texts;
-}
-
 } // namespace
 
+// The command line, the translations and what the program shows of itself.
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandLine_data();
-    void commandLine();
-    void usageWithoutProgramPathFailsTheStream();
-    void helpExitsBeforeAnythingIsCreated();
-    void languageSelectsTranslationFile_data();
-    void languageSelectsTranslationFile();
-    void translationFoundFromAnyFolder_data();
-    void translationFoundFromAnyFolder();
-    void germanTranslatesEverySourceText();
-};
-
-void StartupTest::commandLine_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<int>("usageCount");
-    QTest::addColumn<QString>("output");
-
-    QTest::newRow("no options") << QStringList{} << "" << false << 0 << "";
-    QTest::newRow("help after a language")
-        << QStringList{"-l", "de", "-h"} << "de" << true << 1 << "";
-    QTest::newRow("attached language") << QStringList{"-lde"} << "de" << false << 0 << "";
-    QTest::newRow("detached language") << QStringList{"-l", "de"} << "de" << false << 0 << "";
-    QTest::newRow("two unknown options print the usage once")
-        << QStringList{"-x", "-y"} << "" << false << 1
-        << "illegal option -- x\nillegal option -- y\n";
-    QTest::newRow("unknown option, then help prints the usage again")
-        << QStringList{"-x", "-h"} << "" << true << 2 << "illegal option -- x\n";
-    QTest::newRow("ignored option") << QStringList{"-c", "whatever"} << "" << false << 1 << "";
-    QTest::newRow("missing language")
-        << QStringList{"-l"} << "" << false << 1 << "option requires an argument -- l\n";
-    QTest::newRow("long option ends processing silently")
-        << QStringList{"--help", "-h"} << "" << false << 0 << "";
-    QTest::newRow("empty language") << QStringList{"-l", ""} << "" << false << 0 << "";
-}
-
-void StartupTest::commandLine() {
-    QFETCH(QStringList, args);
-    QFETCH(QString, language);
-    QFETCH(bool, help);
-    QFETCH(int, usageCount);
-    QFETCH(QString, output);
-
-    CapturedStreams streams;
-    const CommandLine result = parse(args);
-
-    QCOMPARE(QString::fromStdString(result.language), language);
-    QCOMPARE(result.helpRequested, help);
-    QCOMPARE(streams.stdErr(), usageText.repeated(usageCount));
-    QCOMPARE(streams.stdOut(), output);
-}
-
-void StartupTest::usageWithoutProgramPathFailsTheStream() {
-    CapturedStreams streams;
-    help(nullptr);
-    QVERIFY(std::cerr.fail());
-    std::cerr << "not written";
-    QCOMPARE(streams.stdErr(), QStringLiteral("Usage: "));
-}
-
-void StartupTest::helpExitsBeforeAnythingIsCreated() {
-    QProcess program;
-    program.setProgram(QStringLiteral(VEXALO_EXECUTABLE));
-    program.setArguments({"-l", "de", "-h"});
-    program.start();
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString());
-    QString expected = usageText;
-    expected.replace(QStringLiteral("vexalo\n"), QStringLiteral(VEXALO_EXECUTABLE "\n"));
-    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), expected);
-}
-
-void StartupTest::languageSelectsTranslationFile_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("expectedText");
-    QTest::addColumn<QString>("expectedLog");
-
-    QTest::newRow("German") << "de" << QStringLiteral("Nicht verwendet")
-                            << QStringLiteral("Start using language de");
-    QTest::newRow("German with country") << "de_DE" << QStringLiteral("Nicht verwendet")
-                                         << QStringLiteral("Start using language de_DE");
-    QTest::newRow("none means English")
-        << "" << QStringLiteral("Not used") << QStringLiteral("Start using language en");
-    QTest::newRow("unknown language")
-        << "fr" << QStringLiteral("Not used")
-        << QStringLiteral("Application translation file for language \" fr \" not found!");
-    QTest::newRow("keys are case-sensitive")
-        << "DE" << QStringLiteral("Not used")
-        << QStringLiteral("Application translation file for language \" DE \" not found!");
-}
-
-void StartupTest::languageSelectsTranslationFile() {
-    QFETCH(QString, language);
-    QFETCH(QString, expectedText);
-    QFETCH(QString, expectedLog);
-
-    // The translation files are looked up in the working directory, where the build puts them.
-    const QString savedDirectory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(QStringLiteral(VEXALO_BINARY_DIR)));
-    QTranslator appTranslator;
-    QTranslator toolkitTranslator;
-    QTest::ignoreMessage(QtDebugMsg, qPrintable(expectedLog));
-    installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
-                       toolkitTranslator);
-    QDir::setCurrent(savedDirectory);
-
-    QCOMPARE(QCoreApplication::translate("QObject", "Not used"), expectedText);
-    QCoreApplication::removeTranslator(&appTranslator);
-    QCoreApplication::removeTranslator(&toolkitTranslator);
-}
-
-void StartupTest::translationFoundFromAnyFolder_data() {
-    QTest::addColumn<bool>("copyInWorkingDirectory");
-    QTest::newRow("working directory first") << true;
-    QTest::newRow("then the executable's folder") << false;
-}
-
-// The installed layout, share/vexalo/translations beside bin/, is checked on the package.
-void StartupTest::translationFoundFromAnyFolder() {
-    QFETCH(bool, copyInWorkingDirectory);
-    QTemporaryDir folder;
-    const QString built = QStringLiteral(VEXALO_BINARY_DIR "/vexalo_de_DE.qm");
-    const QString copy = folder.filePath(QStringLiteral("vexalo_de_DE.qm"));
-    if (copyInWorkingDirectory) {
-        QVERIFY(QFile::copy(built, copy));
+    // The arguments, the option string, each call of the parser as "h", "l=de", "?", ":" or
+    // "end" with the index after it, and what it printed.
+    void getopt() {
+        const char* const cases[][4] = {
+            {"", "c:l:h", "end@1", ""},
+            {"-h", "c:l:h", "h@2 end@2", ""},
+            {"-hx rest", "c:l:h", "h@1 ?@2 end@2", "illegal option -- x\n"},
+            {"-xh", "c:l:h", "?@1 h@2 end@2", "illegal option -- x\n"},
+            {"-lde", "c:l:h", "l=de@2 end@2", ""},
+            {"-l de -h", "c:l:h", "l=de@3 h@4 end@4", ""},
+            {"-hlde", "c:l:h", "h@1 l=de@2 end@2", ""},
+            {"-l -h", "c:l:h", "l=-h@3 end@3", ""},
+            {"-h -l", "c:l:h", "h@2 ?@3 end@3", "option requires an argument -- l\n"},
+            {"-l", ":l:", ":@2 end@2", ""},
+            {"-q", ":l:", "?@2 end@2", ""},
+            {"-:", "c:l:h", "?@2 end@2", "illegal option -- :\n"},
+            {"- -h", "c:l:h", "end@1 end@1", ""},
+            {"- -h", "-h", "-@2 h@3 end@3", ""},
+            {"-- -h", "c:l:h", "end@2", ""},
+            {"--help -h", "c:l:h", "end@2", ""},
+            {"-h-h", "c:l:h", "h@1 end@1", ""},
+            {"file.net -h", "c:l:h", "end@1", ""},
+            {"-c 7 -lde", "c:l:h", "c=7@3 l=de@4 end@4", ""}};
+        for (const auto& [args, optstring, expected, printed] : cases) {
+            Arguments arguments(args);
+            CapturedStreams streams;
+            QStringList steps;
+            for (int i = QString(expected).count(' '); i >= 0; --i) {
+                const int result =
+                    cmdline::my_getopt(arguments.argc(), arguments.pointers.data(), optstring);
+                QString step = result == -1 ? QString("end") : QString(QChar(result));
+                if (cmdline::my_optarg != nullptr && QString("?:").indexOf(QChar(result)) < 0 &&
+                    result != -1)
+                    step += '=' + QString(cmdline::my_optarg);
+                steps << step + '@' + QString::number(cmdline::optind);
+            }
+            QCOMPARE(steps.join(' '), QString(expected));
+            QCOMPARE(QString::fromStdString(streams.out.str()), QString(printed));
+        }
+        // Without the reset the parser would go on with the second 'h' of the old vector.
+        Arguments first("-hh");
+        QCOMPARE(cmdline::my_getopt(first.argc(), first.pointers.data(), "c:l:h"), int('h'));
+        Arguments second("-lfr");
+        QCOMPARE(cmdline::my_getopt(second.argc(), second.pointers.data(), "c:l:h"), int('l'));
+        QCOMPARE(QString(cmdline::my_optarg), QString("fr"));
+        QCOMPARE(cmdline::optreset, 0);
     }
-    const QString log = translationLogFrom(folder.path());
-    const QString expected =
-        QStringLiteral("Load translation from %1\n").arg(copyInWorkingDirectory ? copy : built);
-    QVERIFY2(log.contains(expected), qPrintable(log));
-}
 
-// Texts left untranslated on purpose are not handed to the translator, so they are not listed.
-void StartupTest::germanTranslatesEverySourceText() {
-    const QList<SourceText> texts = sourceTexts(QStringLiteral(VEXALO_SOURCE_TEXTS));
-    QVERIFY(texts.size() > 80);
-    QTranslator german;
-    QVERIFY(german.load(QStringLiteral(VEXALO_BINARY_DIR "/vexalo_de_DE.qm")));
-    QStringList missing;
-    for (const SourceText& text : texts) {
-        if (german
-                .translate(qPrintable(text.context), qPrintable(text.source),
-                           text.comment.isEmpty() ? nullptr : qPrintable(text.comment))
-                .isEmpty()) {
-            missing << text.context + QStringLiteral(": ") + text.source;
+    // The arguments; the language and whether help was asked for, how often the usage was
+    // printed, and what the parser printed itself.
+    void commandLine_data() {
+        addColumns({"args", "result"});
+        addRow("no options", {"", " 0 0 "});
+        addRow("help after a language", {"-l de -h", "de 1 1 "});
+        addRow("attached language", {"-lde", "de 0 0 "});
+        addRow("two unknown options print the usage once",
+               {"-x -y", " 0 1 illegal option -- x\nillegal option -- y\n"});
+        addRow("unknown option, then help prints the usage again",
+               {"-x -h", " 1 2 illegal option -- x\n"});
+        addRow("ignored option", {"-c whatever", " 0 1 "});
+        addRow("missing language", {"-l", " 0 1 option requires an argument -- l\n"});
+        addRow("long option ends processing silently", {"--help -h", " 0 0 "});
+    }
+
+    void commandLine() {
+        QFETCH(QString, args);
+        Arguments arguments(args);
+        CapturedStreams streams;
+        const CommandLine result = parseCommandLine(arguments.argc(), arguments.pointers.data());
+        const QString usage = QString::fromStdString(streams.err.str());
+        QTEST(QString("%1 %2 %3 %4")
+                  .arg(QString::fromStdString(result.language))
+                  .arg(result.helpRequested)
+                  .arg(usage.count("Usage: "))
+                  .arg(QString::fromStdString(streams.out.str())),
+              "result");
+        QCOMPARE(usage, usageText.repeated(usage.count("Usage: ")));
+    }
+
+    void usageWithoutProgramPathFailsTheStream() {
+        CapturedStreams streams;
+        help(nullptr);
+        QVERIFY(std::cerr.fail());
+        std::cerr << "not written";
+        QCOMPARE(streams.err.str(), std::string("Usage: "));
+    }
+
+    void helpExitsBeforeAnythingIsCreated() {
+        QProcess program;
+        program.start(VEXALO_EXECUTABLE, {"-l", "de", "-h"});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+                 QString(usageText).replace("vexalo\n", VEXALO_EXECUTABLE "\n"));
+    }
+
+    // The language asked for, a text as translated and the debug line that says the outcome.
+    void languageSelectsTranslationFile_data() {
+        addColumns({"language", "text", "log"});
+        addRow("German", {"de", "Nicht verwendet", "Start using language de"});
+        addRow("German with country", {"de_DE", "Nicht verwendet", "Start using language de_DE"});
+        addRow("none means English", {"", "Not used", "Start using language en"});
+        const QString notFound = "Application translation file for language \" %1 \" not found!";
+        addRow("unknown language", {"fr", "Not used", notFound.arg("fr")});
+        addRow("keys are case-sensitive", {"DE", "Not used", notFound.arg("DE")});
+    }
+
+    void languageSelectsTranslationFile() {
+        QFETCH(QString, language);
+        QFETCH(QString, log);
+        // The translation files are looked up in the working directory, where the build puts them.
+        const QString savedDirectory = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(VEXALO_BINARY_DIR));
+        QTranslator appTranslator;
+        QTranslator toolkitTranslator;
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
+        installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
+                           toolkitTranslator);
+        QDir::setCurrent(savedDirectory);
+        QTEST(QCoreApplication::translate("QObject", "Not used"), "text");
+        QCoreApplication::removeTranslator(&appTranslator);
+        QCoreApplication::removeTranslator(&toolkitTranslator);
+    }
+
+    // The working directory first, then the executable's folder. The installed layout,
+    // share/vexalo/translations beside bin/, is checked on the package.
+    void translationFoundFromAnyFolder() {
+        for (bool inWorkingDirectory : {true, false}) {
+            QTemporaryDir folder;
+            const QString copy = folder.filePath("vexalo_de_DE.qm");
+            QVERIFY(!inWorkingDirectory || QFile::copy(germanFile, copy));
+            const QString log = translationLogFrom(folder.path());
+            QVERIFY2(log.contains("Load translation from " +
+                                  (inWorkingDirectory ? copy : germanFile) + '\n'),
+                     qPrintable(log));
         }
     }
-    QCOMPARE(missing, QStringList());
-}
 
-QTEST_GUILESS_MAIN(StartupTest)
+    // Every text handed to the translator, as lupdate extracts it afresh. Texts left
+    // untranslated on purpose are not handed to it, so they are not listed.
+    void germanTranslatesEverySourceText() {
+        QFile file(VEXALO_SOURCE_TEXTS);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTranslator german;
+        QVERIFY(german.load(germanFile));
+        QStringList missing;
+        QString context, source;
+        int texts = 0;
+        for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+            xml.readNext();
+            const bool end = xml.isEndElement() && xml.name() == QLatin1String("message");
+            if (xml.isStartElement() && xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            if (end && ++texts &&
+                german.translate(qPrintable(context), qPrintable(source)).isEmpty())
+                missing << context + ": " + source;
+        }
+        QVERIFY(texts > 80);
+        QCOMPARE(missing, QStringList());
+    }
+
+    // At the About box's own size each row stays on one line and nothing needs a scroll bar.
+    void aboutFitsItsText_data() {
+        addColumns({"translation", "copyright"});
+        addRow("English", {"", "Copyright:"});
+        addRow("German", {germanFile, "Urheberrecht:"});
+    }
+
+    void aboutFitsItsText() {
+        QFETCH(QString, translation);
+        QTranslator translator;
+        QVERIFY(translation.isEmpty() || translator.load(translation));
+        QCoreApplication::installTranslator(&translator);
+        QStringList lines;
+        ModalAnswerer answerer;
+        answerer.then([&](QWidget* dialog) {
+            auto* browser = dialog->findChild<QTextBrowser*>();
+            for (QTextBlock block = browser->document()->begin(); block.isValid();
+                 block = block.next()) {
+                for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                    const QTextLine line = block.layout()->lineAt(i);
+                    // Cells that must not wrap hold non-breaking spaces.
+                    lines << block.text()
+                                 .mid(line.textStart(), line.textLength())
+                                 .replace(QChar::Nbsp, ' ');
+                }
+            }
+            lines << QString::number(browser->verticalScrollBar()->maximum())
+                  << QString::number(browser->horizontalScrollBar()->maximum());
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        About about(nullptr);
+        QCOMPARE(about.exec(), int(QDialog::Accepted));
+        QCoreApplication::removeTranslator(&translator);
+        QFETCH(QString, copyright);
+        QCOMPARE(lines, QStringList({"Tessarund", "Version:", "1.1.0", copyright,
+                                     "© 2026 Tessarund", "", "0", "0"}));
+    }
+};
+
+QTEST_MAIN(StartupTest)
 #include "tst_startup.moc"

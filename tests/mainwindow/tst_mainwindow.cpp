@@ -1,5 +1,5 @@
-#include "messageof.h"
 #include "modalanswerer.h"
+#include "storage/networkformat.h"
 #include "tablerow.h"
 #include "windowfixture.h"
 
@@ -10,24 +10,13 @@
 
 namespace {
 
-// The network every case starts from, saved; COM3 is the machine's adapter.
+// The saved network every case starts from; COM3 is the machine's adapter.
+const QByteArray saved = R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 1, "tcus":
+    [{"submaster_id": 5}, {"submaster_id": 7, "retries": 2}]}, {"name": "COM2", "type": "direct"},
+    {"name": "COM3", "type": "lrr", "master_id": 3, "tcus": [{"submaster_id": 1}]},
+    {"name": "COM4", "type": "lrr", "master_id": 4}, {"name": "COM5", "type": "ignored"}]})";
 const QString base = "COM1 lrr 1 [1.5 1.7 r2], COM2 direct, COM3* lrr 3 [3.1], COM4 lrr 4, "
                      "COM5 ignored";
-
-// Whether the network is modified, the selected row and whether Paste is offered.
-QString stateOf(MainWindow& window) {
-    QStringList state;
-    if (window.isModified())
-        state << "m";
-    if (NetworkItem* selected = window.selectedItem()) {
-        auto* device = dynamic_cast<NetworkDeviceItem*>(selected);
-        state << "sel=" + (device ? device->port->name + '/' + QString::number(device->submaster_id)
-                                  : selected->name);
-    }
-    if (window.findChild<QAction*>("action_Paste")->isEnabled())
-        state << "paste";
-    return state.join(' ');
-}
 
 // The commands whose enabled state the network and the selection decide, in groups: creating
 // the network, the network as a whole, adding a device, the selected item, port, device, paste.
@@ -40,8 +29,19 @@ const QList<QPair<char, QStringList>> commandGroups{
     {'D', {"actionDelete_Device", "actionEdit_Device"}},
     {'V', {"action_Paste", "pasteButton"}}};
 
-// The letters of the groups enabled; a group only partly enabled shows as '?'.
-QString enabledGroups(MainWindow& window) {
+// "m" when modified, "closed", the selected row, and the letters of the groups enabled (a group
+// only partly enabled shows as '?').
+QString stateOf(MainWindow& window) {
+    QStringList state;
+    if (window.isModified())
+        state << "m";
+    if (!window.isVisible())
+        state << "closed";
+    if (NetworkItem* selected = window.selectedItem()) {
+        auto* device = dynamic_cast<NetworkDeviceItem*>(selected);
+        state << "sel=" + (device ? device->port->name + '/' + QString::number(device->submaster_id)
+                                  : selected->name);
+    }
     QString groups;
     for (const auto& [letter, names] : commandGroups) {
         int enabled = 0;
@@ -49,7 +49,7 @@ QString enabledGroups(MainWindow& window) {
             enabled += window.findChild<QObject*>(name)->property("enabled").toBool();
         groups += enabled == 0 ? QString() : QString(enabled == names.size() ? letter : '?');
     }
-    return groups;
+    return (state << groups).join(' ').trimmed();
 }
 
 } // namespace
@@ -59,186 +59,264 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<WindowOnTestMachine> test;
     MainWindow* window = nullptr;
+    QString config;
+
+    void start() {
+        test.reset();
+        test = std::make_unique<WindowOnTestMachine>();
+        window = &test->window;
+        config = configFileOf(*window);
+        window->show();
+    }
+
+    // The steps of a case that are not the user's commands.
+    void prepare(const QString& step) {
+        if (step == "restart") {
+            start();
+        } else if (step == "load") {
+            QVERIFY(window->load());
+        } else if (step == "block") { // a folder in its place makes the file impossible to write
+            QFile::remove(config);
+            QDir().mkpath(config + "/blocked");
+        } else if (step == "nofile") {
+            QFile::remove(config);
+        } else if (step == "change") {
+            window->addNetworkPort("COM6", NetworkPortItem::direct, 0);
+        } else if (step == "close") {
+            window->close();
+        } else {
+            run(*window, step);
+        }
+    }
 
 private slots:
     void init() {
-        test = std::make_unique<WindowOnTestMachine>(
-            std::vector<MachinePorts::Port>{{"COM3", "CP210x"}});
-        window = &test->window;
-        writeFile(configFileOf(*window), "{\"net\": []}");
-        QVERIFY(window->load(window->getQuarnTCUDataFileName()));
-        NetworkPortItem* com1 = window->addNetworkPort("COM1", NetworkPortItem::lrr, 1);
-        window->addNetworkDevice(com1, 5);
-        window->addNetworkDevice(com1, 7)->set_retries(2);
-        window->addNetworkPort("COM2", NetworkPortItem::direct, 0);
-        NetworkPortItem* com3 = window->findNetworkPort("COM3");
-        com3->set_port_type(NetworkPortItem::lrr);
-        com3->set_master_id(3);
-        window->addNetworkDevice(com3, 1);
-        window->addNetworkPort("COM4", NetworkPortItem::lrr, 4);
-        window->addNetworkPort("COM5", NetworkPortItem::ignored, 0);
-        QVERIFY(window->save());
+        start();
+        writeFile(config, saved);
+        writeFile(test->home.path() + "/in.net", R"({"net": [{"name": "COM9", "type": "lrr",
+            "master_id": 2, "tcus": [{"submaster_id": 3}, {"submaster_id": 2}]}]})");
+        writeFile(test->home.path() + "/bad.net", "not json");
+        QVERIFY(window->load());
         QCOMPARE(networkOf(*window), base);
+        QCOMPARE(window->windowTitle(), QString("Tessarund [1.1.0]"));
     }
 
     void cleanup() { test.reset(); }
 
-    // The user's commands with the answers to what they open; the network afterwards (changes
-    // "FROM => TO" to the network the case starts from), the window's state and the message
-    // boxes shown. Lists in a column are separated by ';'.
+    // The steps and the answers to what they open (';' between answers); then the network
+    // ("=NETWORK" for all of it, else changes to the network the case starts from, ';' between
+    // them: "FROM => TO", or a port added at the end), the window's state (see stateOf), the
+    // configuration file ("saved": as it was, "tree": the tree as written, "none") and the
+    // beginnings of the message boxes shown.
     void commands_data() {
-        addColumns({"commands", "answers", "network", "state", "messages"});
-        addRow("add port", {"actionAdd_Port", "COM6|>|LRR Network|012|finish",
-                            "ignored => ignored, COM6 lrr 12", "m", ""});
-        addRow("add port, ID refused", {"actionAdd_Port", "COM6|>|LRR Network|finish;OK", "", "",
-                                        "Add port request: Master ID 0 is invalid [1..255]"});
-        addRow("add port, name refused", {"actionAdd_Port", "com1|finish;OK", "", "",
-                                          "Add port request: Port \"com1\" is already defined"});
-        addRow("add port cancelled", {"actionAdd_Port", "cancel", "", "", ""});
+        addColumns({"steps", "answers", "network", "state", "file", "messages"});
+        const QString create = "Enquiry: Create default network configuration file?";
+        const QString unwritable = "Save network configuration file: Unable to write file";
+        const QString unreadable = "Load network configuration file: Unable to parse file";
+        const QString deleteAll = "Enquiry: Are you sure you want to delete the whole network";
+        addRow("start, no file, declined", {"restart load", "No", "=", "C", "none", create});
+        addRow("start, no file, accepted",
+               {"restart load", "Yes", "=COM3* ignored", "N", "tree", create});
+        addRow("OK, unchanged", {"okButton", "", "", "closed N", "saved", ""});
+        addRow("OK", {"change okButton", "", "COM6 direct", "closed N", "tree", ""});
+        addRow("OK, not written",
+               {"change block okButton", "OK", "COM6 direct", "m N", "none", unwritable});
+        addRow("close", {"change close", "", "COM6 direct", "closed N", "tree", ""});
+        addRow("close, not written",
+               {"change block close", "OK", "COM6 direct", "m closed N", "none", unwritable});
+        addRow("cancel", {"change cancelButton", "", "COM6 direct", "closed N", "tree", ""});
+        addRow("cancel, not written", {"change block cancelButton", "OK", "COM6 direct",
+                                       "m closed N", "none", unwritable});
+        addRow("exit", {"change actionE_xit", "", "COM6 direct", "closed N", "tree", ""});
+        addRow("exit, not written",
+               {"change block actionE_xit", "OK", "COM6 direct", "m closed N", "none", unwritable});
+        addRow("apply, unchanged", {"@COM1 applyButton", "", "", "sel=COM1 NAIP", "saved", ""});
+        addRow("apply", {"change applyButton", "", "COM6 direct", "N", "tree", ""});
+        addRow("apply, not written",
+               {"change block applyButton", "OK", "COM6 direct", "m N", "none", unwritable});
+        addRow("delete network declined",
+               {"actionNetwork_delete", "No", "", "N", "saved", deleteAll});
+        addRow("delete network",
+               {"change actionNetwork_delete", "Yes", "=", "C", "none", deleteAll});
+        addRow("create network",
+               {"nofile change actionNetwork_create", "", "COM6 direct", "N", "tree", ""});
+        addRow("create network, not written",
+               {"block actionNetwork_create", "OK", "", "m N", "none", unwritable});
+        addRow("export", {"change action_Export", "file=HOME/out.net", "COM6 direct", "m N",
+                          "saved", "Export network file: save"});
+        addRow("import cancelled", {"change action_Import", "cancel", "COM6 direct", "m N", "saved",
+                                    "Import network file: open"});
+        addRow("import", {"change action_Import", "file=HOME/in.net", "=COM9 lrr 2 [2.2 2.3]", "N",
+                          "saved", "Import network file: open"});
+        addRow("import, unreadable", {"action_Import", "file=HOME/bad.net;OK", "=", "m N", "saved",
+                                      "Import network file: open;" + unreadable});
+        addRow("about", {"action_aboutThis", "OK", "", "N", "saved", ""});
+        addRow("about Qt", {"action_aboutQt", "OK", "", "N", "saved", "About Qt"});
+        const QString typePage = "New Network Port Wizard: -Not used *Local TCU -LRR Network";
+        const QString portSummary = "New Network Port Wizard: Port name: COM6 Network type: ";
+        addRow("add port", {"actionAdd_Port", "COM6|>|LRR Network|012|>|?|finish", "COM6 lrr 12",
+                            "m N", "saved", portSummary + "LRR Network Master ID: 012"});
+        addRow("add port, lowest ID",
+               {"actionAdd_Port", "COM6|>|LRR Network|1|finish", "COM6 lrr 1", "m N", "saved", ""});
+        addRow("add port, highest ID", {"actionAdd_Port", "COM6|>|LRR Network|a2-5 +b5|finish",
+                                        "COM6 lrr 255", "m N", "saved", ""});
+        addRow("add port, LRR then not used",
+               {"actionAdd_Port", "COM6|>|LRR Network|7|Not used|>|?|finish", "COM6 ignored", "m N",
+                "saved", portSummary + "Not used"});
+        addRow("add port, sorted as text",
+               {"actionAdd_Port", "COM10|>|?|finish", "COM2 => COM10 direct, COM2", "m N", "saved",
+                typePage});
+        const QString addPort = "Add port request: ";
+        addRow("add port, ID 0", {"actionAdd_Port", "COM6|>|LRR Network|finish;OK", "", "N",
+                                  "saved", addPort + "Master ID 0 is invalid [1..255]"});
+        addRow("add port, ID 256", {"actionAdd_Port", "COM6|>|LRR Network|256|finish;OK", "", "N",
+                                    "saved", addPort + "Master ID 256 is invalid [1..255]"});
+        addRow("add port, ID too large for a number",
+               {"actionAdd_Port", "COM6|>|LRR Network|99999999999|finish;OK", "", "N", "saved",
+                addPort + "Master ID 0 is invalid [1..255]"});
+        addRow("add port, name taken", {"actionAdd_Port", "com1|finish;OK", "", "N", "saved",
+                                        addPort + "Port \"com1\" is already defined"});
+        addRow("add port cancelled", {"actionAdd_Port", "cancel", "", "N", "saved", ""});
         addRow("add device",
-               {"@COM4 actionAdd_Device", "5|finish", "lrr 4 => lrr 4 [4.5]", "m sel=COM4", ""});
-        addRow("add device to a device's port",
-               {"@COM1/5 addButton", "9|finish", "1.7 r2] => 1.7 r2 1.9]", "m sel=COM1/5", ""});
-        addRow("add device refused", {"@COM1 actionAdd_Device", "7|finish;OK", "", "sel=COM1",
-                                      "Add device request: Submaster ID 7 is already in use"});
+               {"@COM4 actionAdd_Device", "5|>|?|finish", "lrr 4 => lrr 4 [4.5]", "m sel=COM4 NAIP",
+                "saved", "New Network Device Wizard: Submaster ID: 4.5"});
+        addRow("add device to a device's port, sorted as text",
+               {"@COM1/5 addButton", "10|finish", "[1.5 => [1.10 1.5", "m sel=COM1/5 NAID", "saved",
+                ""});
+        addRow("add device, lowest ID", {"@COM4 addButton", "1|finish", "lrr 4 => lrr 4 [4.1]",
+                                         "m sel=COM4 NAIP", "saved", ""});
+        addRow("add device, highest ID",
+               {"@COM4 actionAdd_Device", "255|finish", "lrr 4 => lrr 4 [4.255]", "m sel=COM4 NAIP",
+                "saved", ""});
+        const QString addDevice = "Add device request: Submaster ID ";
+        addRow("add device, ID taken",
+               {"@COM1 actionAdd_Device", "7|finish;OK", "", "sel=COM1 NAIP", "saved",
+                addDevice + "7 is already in use"});
+        addRow("add device, ID 0", {"@COM4 actionAdd_Device", "0|finish;OK", "", "sel=COM4 NAIP",
+                                    "saved", addDevice + "0 is invalid [1..255]"});
+        addRow("add device, ID 256",
+               {"@COM4 actionAdd_Device", "256|finish;OK", "", "sel=COM4 NAIP", "saved",
+                addDevice + "256 is invalid [1..255]"});
         addRow("delete port",
-               {"@COM1 actionDelete_Port", "Yes", "COM1 lrr 1 [1.5 1.7 r2], COM2 => COM2", "m",
-                "Enquiry: Delete port COM1?"});
-        addRow("delete machine port", {"@COM3 deleteButton", "Yes", "lrr 3 [3.1] => ignored", "m",
-                                       "Enquiry: Delete port COM3?"});
-        addRow("delete port declined",
-               {"@COM1 actionDelete_Port", "No", "", "sel=COM1", "Enquiry: Delete port COM1?"});
-        addRow("delete device", {"@COM1/5 actionDelete_Device", "Yes", "1.5 1.7 => 1.7", "m",
-                                 "Enquiry: Delete device TCU .5?"});
+               {"@COM1 actionDelete_Port", "Yes", "COM1 lrr 1 [1.5 1.7 r2], COM2 => COM2", "m N",
+                "saved", "Enquiry: Delete port COM1?"});
+        addRow("delete machine port", {"@COM3 deleteButton", "Yes", "lrr 3 [3.1] => ignored", "m N",
+                                       "saved", "Enquiry: Delete port COM3?"});
+        addRow("delete port declined", {"@COM1 actionDelete_Port", "No", "", "sel=COM1 NAIP",
+                                        "saved", "Enquiry: Delete port COM1?"});
+        addRow("delete device", {"@COM1/5 actionDelete_Device", "Yes", "1.5 1.7 => 1.7", "m N",
+                                 "saved", "Enquiry: Delete device TCU .5?"});
         // The Delete button leaves nothing selected, also when the question is declined.
         addRow("delete device declined",
-               {"@COM1/7 deleteButton", "No", "", "", "Enquiry: Delete device TCU .7?"});
-        // Refreshing 1.5 to 11.5 moves it behind 1.7 in the sorted tree; both rows are refreshed.
-        addRow("edit port", {"@COM1 actionEdit_Port", "masterIdSpinBox=11|OK",
-                             "lrr 1 [1.5 1.7 => lrr 11 [11.5 11.7", "m sel=COM1", ""});
-        addRow("edit port to direct", {"@COM1 editButton", "localTCURadioButton|OK",
-                                       "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct", "m sel=COM1", ""});
-        addRow("edit port cancelled", {"@COM1 actionEdit_Port", "Cancel", "", "sel=COM1", ""});
+               {"@COM1/7 deleteButton", "No", "", "N", "saved", "Enquiry: Delete device TCU .7?"});
+        // The dialog starts on the port's own type. Refreshing 1.5 to 11.5 moves it behind 1.7
+        // in the sorted tree; both rows are refreshed.
+        const QString portDialog = "Network Port Properties [COM%1]: ";
+        addRow("edit port", {"@COM1 actionEdit_Port", "?|masterIdSpinBox=11|OK",
+                             "lrr 1 [1.5 1.7 => lrr 11 [11.5 11.7", "m sel=COM1 NAIP", "saved",
+                             portDialog.arg(1) + "-Not used -Local TCU *LRR network Master ID: 1 "
+                                                 "Retries: 5 Delay: 5000"});
+        addRow("edit port to direct",
+               {"@COM1 editButton", "localTCURadioButton|?|OK",
+                "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct", "m sel=COM1 NIP", "saved",
+                portDialog.arg(1) + "-Not used Local TCU *-LRR network"});
+        // Values filled in stay when the type no longer shows them.
+        addRow("edit port, values of another type",
+               {"@COM5 actionEdit_Port", "?|lrrRadioButton|?|retriesSpinBox=7|unusedRadioButton|OK",
+                "COM5 ignored => COM5 ignored r7", "m sel=COM5 NIP", "saved",
+                portDialog.arg(5) + "*Not used -Local TCU -LRR network;" + portDialog.arg(5) +
+                    "*-Not used -Local TCU LRR network Master ID: 1 Retries: 5 Delay: 5000"});
+        addRow("edit port cancelled",
+               {"@COM2 actionEdit_Port", "?|Cancel", "", "sel=COM2 NIP", "saved",
+                portDialog.arg(2) + "-Not used *Local TCU -LRR network"});
         // The Edit button marks the network changed even when the dialog is cancelled.
-        addRow("edit button cancelled", {"@COM1 editButton", "Cancel", "", "m sel=COM1", ""});
-        addRow("edit device", {"@COM1/5 actionEdit_Device", "retriesInherit=0|retriesSpinBox=7|OK",
-                               "1.5 1.7 => 1.5 r7 1.7", "m sel=COM1/5", ""});
+        addRow("edit button cancelled",
+               {"@COM1 editButton", "Cancel", "", "m sel=COM1 NAIP", "saved", ""});
+        // Inherited values show the port's read-only; unchecking Inherit makes them editable.
+        const QString deviceDialog = "Network Device Properties [%1]: Retries: ";
+        addRow("edit device",
+               {"@COM1/5 actionEdit_Device", "?|retriesInherit=0|?|retriesSpinBox=7|OK",
+                "1.5 1.7 => 1.5 r7 1.7", "m sel=COM1/5 NAID", "saved",
+                deviceDialog.arg(1.5) + "*Inherit (5) Delay: Inherit (5000);" +
+                    deviceDialog.arg(1.5) + "*-Inherit 5 Delay: Inherit (5000)"});
+        addRow("edit device, own value",
+               {"@COM1/7 actionEdit_Device", "?|retriesInherit=1|?|OK", "1.7 r2] => 1.7]",
+                "m sel=COM1/7 NAID", "saved",
+                deviceDialog.arg(1.7) + "-Inherit *2 Delay: Inherit (5000);" +
+                    deviceDialog.arg(1.7) + "Inherit *(5) Delay: Inherit (5000)"});
         addRow("edit device, button", {"@COM3/1 editButton", "delayInherit=0|delaySpinBox=9|OK",
-                                       "3.1 => 3.1 d9", "m sel=COM3/1", ""});
-        addRow("edit device cancelled",
-               {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "", "sel=COM3/1", ""});
+                                       "3.1 => 3.1 d9", "m sel=COM3/1 NAID", "saved", ""});
+        addRow("edit device cancelled", {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "",
+                                         "sel=COM3/1 NAID", "saved", ""});
         // Paste leaves the modified flag alone.
         addRow("copy device onto port", {"@COM1/7 actionCopy @COM4 action_Paste", "",
-                                         "lrr 4 => lrr 4 [4.7 r2]", "sel=COM4", ""});
-        addRow("copy device twice", {"@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton", "",
-                                     "lrr 4 => lrr 4 [4.5];3.1] => 3.1 3.5]", "sel=COM3", ""});
+                                         "lrr 4 => lrr 4 [4.7 r2]", "sel=COM4 NAIP", "saved", ""});
+        addRow("copy device twice",
+               {"@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton", "",
+                "lrr 4 => lrr 4 [4.5];3.1] => 3.1 3.5]", "sel=COM3 NAIP", "saved", ""});
         addRow("copy device onto device", {"@COM1/7 actionCopy @COM3/1 action_Paste", "",
-                                           "3.1 => 3.1 r2", "sel=COM3/1 paste", ""});
+                                           "3.1 => 3.1 r2", "sel=COM3/1 NAIDV", "saved", ""});
         addRow("cut port onto port",
                {"@COM1 cutButton @COM2 pasteButton", "",
-                "COM1 lrr 1 [1.5 1.7 r2], COM2 direct => COM2 lrr 1 [1.5 1.7 r2]", "sel=COM2", ""});
+                "COM1 lrr 1 [1.5 1.7 r2], COM2 direct => COM2 lrr 1 [1.5 1.7 r2]", "sel=COM2 NAIP",
+                "saved", ""});
         addRow("deleting empties the clipboard",
                {"@COM1/5 action_Cut @COM1/7 actionDelete_Device @COM4", "Yes", "1.5 1.7 r2 => 1.5",
-                "m sel=COM4", "Enquiry: Delete device TCU .7?"});
-        addRow("apply does nothing", {"@COM1 applyButton", "", "", "sel=COM1", ""});
+                "m sel=COM4 NAIP", "saved", "Enquiry: Delete device TCU .7?"});
+        // Which commands are offered for the selection and the clipboard.
+        addRow("direct port", {"@COM2", "", "", "sel=COM2 NIP", "saved", ""});
+        addRow("unused port", {"@COM5", "", "", "sel=COM5 NIP", "saved", ""});
+        addRow("device copied, its port",
+               {"@COM1/5 actionCopy @COM1", "", "", "sel=COM1 NAIP", "saved", ""});
+        addRow("device copied, other port",
+               {"@COM1/5 copyButton @COM4", "", "", "sel=COM4 NAIPV", "saved", ""});
+        addRow("device copied, itself",
+               {"@COM1/5 actionCopy", "", "", "sel=COM1/5 NAID", "saved", ""});
+        addRow("device copied, direct port",
+               {"@COM1/5 actionCopy @COM2", "", "", "sel=COM2 NIP", "saved", ""});
+        addRow("port cut, unused port",
+               {"@COM1 action_Cut @COM5", "", "", "sel=COM5 NIP", "saved", ""});
+        addRow("port cut, device",
+               {"@COM1 cutButton @COM3/1", "", "", "sel=COM3/1 NAID", "saved", ""});
+        addRow("port cut, direct port",
+               {"@COM1 action_Cut @COM2", "", "", "sel=COM2 NIPV", "saved", ""});
+        // The file's presence is checked when the menus are recomputed; any kind of entry of that
+        // name counts.
+        addRow("no file", {"nofile @COM1", "", "", "C", "none", ""});
+        addRow("folder for a file", {"block @COM1/5", "", "", "sel=COM1/5 NAID", "none", ""});
     }
 
     void commands() {
-        QFETCH(QString, commands);
+        QFETCH(QString, steps);
         QFETCH(QString, answers);
         QFETCH(QString, network);
-        QStringList messages;
-        ModalAnswerer answerer;
-        for (const QString& answer : itemsOf(answers))
-            answerer.then(answerWith(answer, &messages));
-        run(*window, commands);
+        QFETCH(QString, file);
+        QFETCH(QString, messages);
+        QStringList seen;
+        ModalAnswerer answerer(answers.replace("HOME", test->home.path()), &seen);
+        for (const QString& step : steps.split(' '))
+            prepare(step);
         QVERIFY(answerer.allAnswered());
-        QString expected = base;
-        for (const QString& change : itemsOf(network))
-            expected.replace(change.section(" => ", 0, 0), change.section(" => ", 1));
+        QString expected = network.startsWith('=') ? network.mid(1) : base;
+        for (const QString& change : itemsOf(network.startsWith('=') ? QString() : network)) {
+            if (change.contains(" => "))
+                expected.replace(change.section(" => ", 0, 0), change.section(" => ", 1));
+            else
+                expected += ", " + change;
+        }
         QCOMPARE(networkOf(*window), expected);
         QTEST(stateOf(*window), "state");
-        QTEST(messages.join(';'), "messages");
-    }
-
-    // Which commands are offered: only creating the network while its file is missing, then by
-    // the selection and the clipboard.
-    void enabledCommands_data() {
-        addColumns({"commands", "enabled"});
-        addRow("no file", {"removeFile @COM1", "C"});
-        addRow("nothing selected", {"@", "N"});
-        addRow("lrr port", {"@COM4", "NAIP"});
-        addRow("direct port", {"@COM2", "NIP"});
-        addRow("unused port", {"@COM5", "NIP"});
-        addRow("device", {"@COM1/5", "NAID"});
-        addRow("device copied, its port", {"@COM1/5 actionCopy @COM1", "NAIP"});
-        addRow("device copied, other port", {"@COM1/5 copyButton @COM4", "NAIPV"});
-        addRow("device copied, itself", {"@COM1/5 actionCopy", "NAID"});
-        addRow("device copied, other device", {"@COM1/5 actionCopy @COM3/1", "NAIDV"});
-        addRow("device copied, direct port", {"@COM1/5 actionCopy @COM2", "NIP"});
-        addRow("port cut, unused port", {"@COM1 action_Cut @COM5", "NIP"});
-        addRow("port cut, device", {"@COM1 cutButton @COM3/1", "NAID"});
-        addRow("port cut, direct port", {"@COM1 action_Cut @COM2", "NIPV"});
-    }
-
-    void enabledCommands() {
-        QFETCH(QString, commands);
-        if (commands.startsWith("removeFile "))
-            QFile::remove(configFileOf(*window));
-        run(*window, commands.remove("removeFile "));
-        QTEST(enabledGroups(*window), "enabled");
-    }
-
-    // The file's presence is checked when the menus are recomputed; any kind of entry of that
-    // name counts.
-    void fileRemovedOutsideTakesEffectOnNextChange() {
-        run(*window, "@COM1");
-        QFile::remove(configFileOf(*window));
-        QVERIFY(window->findChild<QAction*>("actionAdd_Port")->isEnabled());
-        run(*window, "@COM1/5");
-        QCOMPARE(window->selectedItem(), nullptr);
-        QDir().mkpath(configFileOf(*window));
-        window->updateMenus();
-        QCOMPARE(window->selectedItem(), rowAt(*window, "COM1/5"));
-    }
-
-    // Names are unique whatever their letter case, IDs are 1..255 and submaster IDs unique on
-    // their port; ports are sorted as text, devices by their address.
-    void identityRules() {
-        window->clearNetwork();
-        const std::pair<const char*, const char*> calls[] = {
-            {"COM3 lrr 255", ""},
-            {"com3 direct 1", "Port \"com3\" is already defined"},
-            {"COM4 lrr 0", "Master ID 0 is invalid [1..255]"},
-            {"COM4 lrr 256", "Master ID 256 is invalid [1..255]"},
-            {"COM10 direct 7", ""},
-            {"auto ignored 77", ""},
-            {"COM1 lrr 255", ""},
-            {"COM3 5", ""},
-            {"COM3 10", ""},
-            {"COM3 0", "Submaster ID 0 is invalid [1..255]"},
-            {"COM3 256", "Submaster ID 256 is invalid [1..255]"},
-            {"COM3 5", "Submaster ID 5 is already in use"},
-            {"COM1 5", ""}};
-        const QStringList types{"ignored", "direct", "lrr"};
-        for (const auto& [call, message] : calls) {
-            const QStringList words = QString(call).split(' ');
-            QCOMPARE(messageOf([&] {
-                         if (words.size() == 3)
-                             window->addNetworkPort(
-                                 words[0], NetworkPortItem::port_type_t(types.indexOf(words[1])),
-                                 words[2].toInt());
-                         else
-                             window->addNetworkDevice(window->findNetworkPort(words[0]),
-                                                      words[1].toInt());
-                     }),
-                     QString(message));
-        }
-        QCOMPARE(networkOf(*window), QString("COM1 lrr 255 [255.5], COM10 direct, COM3 lrr 255 "
-                                             "[255.10 255.5], auto ignored"));
-        QCOMPARE(rowAt(*window, "COM3/5")->name, QString("TCU .5"));
-        QCOMPARE(window->findNetworkPort("cOm10"), rowAt(*window, "COM10"));
-        QVERIFY(window->isModified());
+        // Creating the network is offered exactly while there is no configuration.
+        QCOMPARE(window->findChild<QAction*>("actionNetwork_create")->isEnabled(),
+                 !QFileInfo::exists(config));
+        const QByteArray tree = storage::networkText(*treeOf(*window));
+        QCOMPARE(contentOf(config), file == "saved" ? saved : file == "tree" ? tree : "<none>");
+        if (steps.contains("Export"))
+            QCOMPARE(contentOf(test->home.path() + "/out.net"), tree);
+        const QStringList shown = itemsOf(messages);
+        for (int i = 0; i < seen.size(); ++i)
+            seen[i].truncate(shown.value(i).size());
+        QCOMPARE(seen, shown);
     }
 
     // Deleting the current row makes the tree select a neighbour while the row is half
@@ -252,13 +330,13 @@ private slots:
                 [&] { clipboardHeldDyingRow |= window->clipboardContent() == device; });
         window->deleteItem(device);
         QVERIFY(!clipboardHeldDyingRow);
-        QCOMPARE(stateOf(*window), QString("sel=COM1/7"));
+        QCOMPARE(stateOf(*window), QString("sel=COM1/7 NAID"));
         window->deleteItem(nullptr);
         run(*window, "@COM1 actionCopy");
         window->addNetworkPort("COM9", NetworkPortItem::ignored, 0);
         window->clearNetwork();
         QCOMPARE(networkOf(*window), QString());
-        QCOMPARE(stateOf(*window), QString("m")); // clearing leaves the modified flag alone
+        QCOMPARE(stateOf(*window), QString("m N")); // clearing leaves the modified flag alone
         QCOMPARE(window->clipboardContent(), nullptr);
     }
 };

@@ -1,11 +1,10 @@
 #include "modalanswerer.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,16 +13,12 @@
 #include <QTest>
 #include <QWizard>
 
-namespace {
-constexpr int pollIntervalMs = 20;
-}
-
-ModalAnswerer::ModalAnswerer(int timeoutMs) : remainingMs(timeoutMs) {
+ModalAnswerer::ModalAnswerer(const QString& answers, QStringList* seen) {
+    for (const QString& answer : answers.split(';', Qt::SkipEmptyParts))
+        then(answerWith(answer, seen));
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
-    timer.start(pollIntervalMs);
+    timer.start(20);
 }
-
-ModalAnswerer::~ModalAnswerer() = default;
 
 ModalAnswerer& ModalAnswerer::then(Answer answer) {
     pending.push(std::move(answer));
@@ -31,54 +26,29 @@ ModalAnswerer& ModalAnswerer::then(Answer answer) {
 }
 
 void ModalAnswerer::poll() {
-    remainingMs -= pollIntervalMs;
     QWidget* modal = QApplication::activeModalWidget();
-    if (remainingMs <= 0) {
+    if ((remainingMs -= timer.interval()) <= 0) {
         timer.stop();
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
-        }
-        return;
+    } else if (modal != nullptr && modal != lastAnswered && !pending.empty()) {
+        lastAnswered = modal;
+        const Answer answer = std::move(pending.front());
+        pending.pop();
+        answer(modal);
     }
-    if (modal == nullptr || modal == lastAnswered || pending.empty()) {
-        return;
-    }
-    lastAnswered = modal;
-    Answer answer = std::move(pending.front());
-    pending.pop();
-    ++answered;
-    answer(modal);
 }
 
 namespace {
 
 void answerBox(QMessageBox* box, const QString& step, QStringList* seen) {
     if (seen != nullptr)
-        *seen << box->windowTitle() + QStringLiteral(": ") + box->text();
+        *seen << box->windowTitle() + ": " + box->text();
     for (QAbstractButton* button : box->buttons()) {
         if (button->text().remove('&') == step)
             return button->click();
     }
     box->reject();
-}
-
-void answerWizard(QWizard* wizard, const QStringList& steps) {
-    for (const QString& step : steps) {
-        QWidget* page = wizard->currentPage();
-        QRadioButton* choice = nullptr;
-        for (QRadioButton* radio : page->findChildren<QRadioButton*>())
-            choice = radio->text() == step ? radio : choice;
-        if (step == QLatin1String(">"))
-            wizard->next();
-        else if (step == QLatin1String("finish"))
-            wizard->accept();
-        else if (step == QLatin1String("cancel"))
-            wizard->reject();
-        else if (choice != nullptr)
-            choice->click();
-        else
-            QTest::keyClicks(page->findChild<QLineEdit*>(), step);
-    }
 }
 
 // The file dialog fills its own selection in the background, so the name is typed as a user
@@ -87,46 +57,83 @@ void answerFileDialog(QFileDialog* dialog, const QString& step, QStringList* see
     if (seen != nullptr)
         *seen << dialog->windowTitle() +
                      (dialog->acceptMode() == QFileDialog::AcceptSave ? ": save" : ": open");
-    if (!step.startsWith(QLatin1String("file="))) {
-        dialog->reject();
-        return;
-    }
+    if (!step.startsWith("file="))
+        return dialog->reject();
     const QFileInfo file(step.mid(5));
     dialog->setDirectory(file.absolutePath());
-    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file.fileName());
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file.fileName());
     static_cast<QDialog*>(dialog)->accept();
 }
 
-void answerDialog(QDialog* dialog, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const QString name = step.section('=', 0, 0);
-        const QString value = step.section('=', 1);
-        auto* box = dialog->findChild<QDialogButtonBox*>();
-        if (step == QLatin1String("OK") || step == QLatin1String("Cancel"))
-            box->button(step == QLatin1String("OK") ? QDialogButtonBox::Ok
-                                                    : QDialogButtonBox::Cancel)
-                ->click();
-        else if (auto* spinBox = dialog->findChild<QSpinBox*>(name))
-            spinBox->setValue(value.toInt());
-        else if (auto* checkBox = dialog->findChild<QCheckBox*>(name))
-            checkBox->setChecked(value != QLatin1String("0"));
-        else
-            dialog->findChild<QAbstractButton*>(name)->click();
+// What a dialog or a wizard's page shows, in the order of its fields: labels, values ("[text]"
+// typed, "(3)" read-only), buttons with "-" when unchecked, "*" before the one with the focus.
+// Sentences (word-wrapped labels) are left out.
+QString describe(QWidget* window, QWidget* page) {
+    QStringList shown;
+    for (QWidget* field : page->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(field);
+        const auto* edit = qobject_cast<QLineEdit*>(field);
+        const auto* spinBox = qobject_cast<QSpinBox*>(field);
+        const auto* button = qobject_cast<QAbstractButton*>(field);
+        QString text = label != nullptr && !label->wordWrap() ? label->text()
+                       : edit != nullptr && !qobject_cast<QSpinBox*>(edit->parent())
+                           ? '[' + edit->text() + ']'
+                       : spinBox == nullptr
+                           ? QString()
+                           : QString(spinBox->isReadOnly() ? "(%1)" : "%1").arg(spinBox->value());
+        if (button != nullptr && button->isCheckable())
+            text = (button->isChecked() ? "" : "-") + button->text();
+        if (!text.isEmpty() && field->isVisibleTo(page))
+            shown << (field == window->focusWidget() ? "*" : "") + text;
     }
+    return window->windowTitle() + ": " + shown.join(' ');
+}
+
+void answerWizardStep(QWizard* wizard, const QString& step) {
+    QWidget* page = wizard->currentPage();
+    for (QRadioButton* radio : page->findChildren<QRadioButton*>()) {
+        if (radio->text() == step)
+            return radio->click();
+    }
+    if (step == ">")
+        wizard->next();
+    else if (step == "finish" || step == "cancel")
+        step == "finish" ? wizard->accept() : wizard->reject();
+    else
+        QTest::keyClicks(page->findChild<QLineEdit*>(), step);
+}
+
+void answerDialogStep(QDialog* dialog, const QString& step) {
+    const QString name = step.section('=', 0, 0);
+    const QString value = step.section('=', 1);
+    if (step == "OK" || step == "Cancel")
+        dialog->findChild<QDialogButtonBox*>()
+            ->button(step == "OK" ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+            ->click();
+    else if (auto* spinBox = dialog->findChild<QSpinBox*>(name))
+        spinBox->setValue(value.toInt());
+    else if (auto* checkBox = dialog->findChild<QCheckBox*>(name))
+        checkBox->setChecked(value != "0");
+    else
+        dialog->findChild<QAbstractButton*>(name)->click();
 }
 
 } // namespace
 
 ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen) {
     return [steps, seen](QWidget* widget) {
-        const QStringList list = steps.split('|');
         if (auto* box = qobject_cast<QMessageBox*>(widget))
-            answerBox(box, steps, seen);
-        else if (auto* wizard = qobject_cast<QWizard*>(widget))
-            answerWizard(wizard, list);
-        else if (auto* files = qobject_cast<QFileDialog*>(widget))
-            answerFileDialog(files, steps, seen);
-        else if (auto* dialog = qobject_cast<QDialog*>(widget))
-            answerDialog(dialog, list);
+            return answerBox(box, steps, seen);
+        if (auto* files = qobject_cast<QFileDialog*>(widget))
+            return answerFileDialog(files, steps, seen);
+        for (const QString& step : steps.split('|')) {
+            auto* wizard = qobject_cast<QWizard*>(widget);
+            if (step == "?" && seen != nullptr)
+                *seen << describe(widget, wizard != nullptr ? wizard->currentPage() : widget);
+            else if (wizard != nullptr)
+                answerWizardStep(wizard, step);
+            else if (auto* dialog = qobject_cast<QDialog*>(widget))
+                answerDialogStep(dialog, step);
+        }
     };
 }

@@ -1,29 +1,67 @@
 #pragma once
 
-#include "machineports.h"
+#include "fakeplatform.h"
 #include "mainwindow/mainwindow.h"
 #include "model/networkdeviceitem.h"
-#include "temporaryhome.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
-// A main window on a test machine: a temporary home and the given serial ports.
-struct WindowOnTestMachine {
-    WindowOnTestMachine() = default;
-    explicit WindowOnTestMachine(const std::vector<MachinePorts::Port>& machinePorts)
-        : ports(machinePorts) {}
+// HOME and XDG_DATA_HOME in a fresh temporary folder while it exists, so that no test reads or
+// writes the real user's files.
+struct TemporaryHome {
+    QTemporaryDir folder;
+    const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
+    TemporaryHome() {
+        qputenv("HOME", path().toUtf8());
+        qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+    }
+    ~TemporaryHome() {
+        qputenv("HOME", savedHome);
+        qputenv("XDG_DATA_HOME", savedDataHome);
+    }
+    QString path() const { return folder.path(); }
+    QString dataHome() const { return folder.path() + "/share"; }
+};
 
+// The machine's serial ports while it exists, each a port name and a device description.
+class MachinePorts {
+public:
+    using Port = std::pair<std::string, std::string>;
+    explicit MachinePorts(const std::vector<Port>& ports) {
+        RS232::DevNode node = 1;
+        for (const auto& [name, description] : ports) {
+            RS232::test::FakeDevice device;
+            device.node = node++;
+            device.keyValues["PortName"] = RS232::stringValue(name);
+            device.properties[RS232::spdrpDeviceDesc] = RS232::stringValue(description);
+            fake.addDevice(RS232::guidDevclassPorts, device);
+        }
+        RS232::installPlatform(&fake);
+    }
+    ~MachinePorts() { RS232::installPlatform(previous); }
+
+private:
+    RS232::test::FakePlatform fake;
+    RS232::Platform* previous = &RS232::platform();
+};
+
+// A main window on a temporary home and a machine whose only radio adapter is COM3.
+struct WindowOnTestMachine {
+    explicit WindowOnTestMachine(const std::vector<MachinePorts::Port>& machinePorts = {{"COM3",
+                                                                                         "CP210x"}})
+        : ports(machinePorts) {}
     TemporaryHome home;
     MachinePorts ports;
     MainWindow window;
 };
 
 inline QTreeWidget* treeOf(MainWindow& window) {
-    return window.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
+    return window.findChild<QTreeWidget*>("treeWidget");
 }
 
 inline QString configFileOf(MainWindow& window) {
@@ -34,6 +72,11 @@ inline void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(content);
+}
+
+inline QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 // A row by path: "COM1", or "COM1/7" for the device with submaster ID 7; null when none is.
@@ -49,7 +92,7 @@ inline NetworkItem* rowAt(MainWindow& window, const QString& path) {
 
 // The network in short, ports in tree order: "COM1 lrr 1 [1.5 1.7 r3]": name, "*" when detected,
 // type, master ID of an LRR port, retries and delay that differ from the defaults ("r3 d9"), and
-// the devices by the address their row shows, each with its own retries and delay.
+// the devices as their rows show them, each with its own retries and delay.
 inline QString networkOf(MainWindow& window) {
     const auto values = [](int retries, int delay, int defaultRetries, int defaultDelay) {
         return (retries != defaultRetries ? QString(" r%1").arg(retries) : QString()) +
@@ -64,10 +107,8 @@ inline QString networkOf(MainWindow& window) {
             text += QString(" %1").arg(port->master_id);
         text += values(port->retries, port->delay, 5, 5000);
         QStringList devices;
-        for (int d = 0; d < port->childCount(); ++d) {
-            auto* device = static_cast<NetworkDeviceItem*>(port->child(d));
+        for (NetworkDeviceItem* device : port->devices())
             devices << device->text(0) + values(device->retries, device->delay, -1, -1);
-        }
         ports << text + (devices.isEmpty() ? QString() : " [" + devices.join(' ') + "]");
     }
     return ports.join(", ");
