@@ -3,13 +3,10 @@
 #include "app/translations.h"
 #include "app/usage.h"
 #include "dialogs/about.h"
-#include "modalanswerer.h"
 #include "tablerow.h"
 
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -244,7 +241,8 @@ private slots:
         QCOMPARE(missing, QStringList());
     }
 
-    // At the About box's own size each row stays on one line and nothing needs a scroll bar.
+    // At the About box's own size each cell of its text stays on one line (non-breaking spaces
+    // keep it so) and nothing needs a scroll bar.
     void aboutFitsItsText_data() {
         addColumns({"translation", "copyright"});
         addRow("English", {"", "Copyright:"});
@@ -256,30 +254,21 @@ private slots:
         QTranslator translator;
         QVERIFY(translation.isEmpty() || translator.load(translation));
         QCoreApplication::installTranslator(&translator);
-        QStringList lines;
-        ModalAnswerer answerer;
-        answerer.then([&](QWidget* dialog) {
-            auto* browser = dialog->findChild<QTextBrowser*>();
-            for (QTextBlock block = browser->document()->begin(); block.isValid();
-                 block = block.next()) {
-                for (int i = 0; i < block.layout()->lineCount(); ++i) {
-                    const QTextLine line = block.layout()->lineAt(i);
-                    // Cells that must not wrap hold non-breaking spaces.
-                    lines << block.text()
-                                 .mid(line.textStart(), line.textLength())
-                                 .replace(QChar::Nbsp, ' ');
-                }
-            }
-            lines << QString::number(browser->verticalScrollBar()->maximum())
-                  << QString::number(browser->horizontalScrollBar()->maximum());
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
         About about(nullptr);
-        QCOMPARE(about.exec(), int(QDialog::Accepted));
+        about.show();
         QCoreApplication::removeTranslator(&translator);
+        const auto* browser = about.findChild<QTextBrowser*>();
+        QStringList lines;
+        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+            lines << block.text().replace(QChar::Nbsp, ' ') +
+                         (block.layout()->lineCount() == 1
+                              ? ""
+                              : " lines: " + QString::number(block.layout()->lineCount()));
         QFETCH(QString, copyright);
-        QCOMPARE(lines, QStringList({"Tessarund", "Version:", "1.1.0", copyright,
-                                     "© 2026 Tessarund", "", "0", "0"}));
+        QCOMPARE(lines, QStringList(
+                            {"Tessarund", "Version:", "1.1.0", copyright, "© 2026 Tessarund", ""}));
+        QCOMPARE(
+            browser->verticalScrollBar()->maximum() + browser->horizontalScrollBar()->maximum(), 0);
     }
 };
 

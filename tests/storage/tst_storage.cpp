@@ -26,7 +26,7 @@ class StorageTest : public QObject {
 private slots:
     void init() {
         test.emplace();
-        window = &test->window;
+        window = test->window.get();
         config = configFileOf(*window);
         window->show();
         writeFile(config, saved);
@@ -176,18 +176,20 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, message);
         test.reset();
-        TemporaryHome home;
-        MachinePorts ports(std::vector<MachinePorts::Port>{{"COM3", "CP210x"}});
-        const QString folder = home.dataHome() + "/quarntcu";
-        const QString path = folder + "/config.net";
-        QDir().mkpath(entry == "directory"     ? path
-                      : entry == "folder loop" ? home.dataHome()
-                                               : folder);
-        if (entry == "folder loop")
-            QFile::link(folder, folder);
-        else if (entry != "directory")
-            QFile::link(entry == "loop" ? path : home.path() + "/elsewhere.net", path);
-        MainWindow fresh;
+        QString home, path;
+        WindowOnTestMachine machine({{"COM3", "CP210x"}}, [&](const QString& folder) {
+            home = folder;
+            const QString quarntcu = home + "/share/quarntcu";
+            path = quarntcu + "/config.net";
+            QDir().mkpath(entry == "directory"     ? path
+                          : entry == "folder loop" ? home + "/share"
+                                                   : quarntcu);
+            if (entry == "folder loop")
+                QFile::link(quarntcu, quarntcu);
+            else if (entry != "directory")
+                QFile::link(entry == "loop" ? path : home + "/elsewhere.net", path);
+        });
+        MainWindow& fresh = *machine.window;
         const bool present = !message.isEmpty();
         QCOMPARE(fresh.findChild<QAction*>("actionNetwork_create")->isEnabled(), !present);
         QCOMPARE(fresh.findChild<QAction*>("actionNetwork_delete")->isEnabled(), present);
@@ -200,7 +202,7 @@ private slots:
                          seen.value(0).contains(message),
                      qPrintable(seen.value(0)));
         else
-            QVERIFY(contentOf(home.path() + "/elsewhere.net").contains("\"COM3\"") &&
+            QVERIFY(contentOf(home + "/elsewhere.net").contains("\"COM3\"") &&
                     QFileInfo(path).isSymLink());
     }
 
@@ -276,7 +278,7 @@ private slots:
     // Every CP210x adapter of the machine, in any letter case, and only those, sorted; without
     // one, and with an empty tree, a direct port "auto". Ports already there stay.
     void defaultNetwork() {
-        const std::pair<std::vector<MachinePorts::Port>, const char*> machines[] = {
+        const std::pair<std::vector<WindowOnTestMachine::Port>, const char*> machines[] = {
             {{{"COM3", "Silicon Labs cp210x USB to UART Bridge"},
               {"COM4", "Communications Port"},
               {"COM10", "CP210X"},
@@ -285,8 +287,8 @@ private slots:
             {{{"COM1", "Communications Port"}}, "auto direct"}};
         for (const auto& [ports, network] : machines) {
             WindowOnTestMachine machine(ports);
-            QCOMPARE(networkOf(machine.window), QString(network));
-            QCOMPARE(machine.window.isModified(), QString(network) == "auto direct");
+            QCOMPARE(networkOf(*machine.window), QString(network));
+            QCOMPARE(machine.window->isModified(), QString(network) == "auto direct");
         }
         window->clearNetwork();
         window->addNetworkPort("com3", NetworkPortItem::lrr, 5);
@@ -301,7 +303,7 @@ private slots:
     // The configuration lies in "quarntcu" beside the program's own data folder; both folders
     // are made when asked for, the file is not.
     void dataLocation() {
-        const QString dataHome = QFileInfo(test->home.dataHome()).canonicalFilePath();
+        const QString dataHome = QFileInfo(test->dataHome()).canonicalFilePath();
         const QString own = dataHome + '/' + QCoreApplication::applicationName();
         QDir(dataHome).removeRecursively();
         QCOMPARE(QFileInfo(QString::fromStdString(window->getDataFileName())).canonicalFilePath(),

@@ -2,27 +2,20 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QWizard>
 
 ModalAnswerer::ModalAnswerer(const QString& answers, QStringList* seen) {
     for (const QString& answer : answers.split(';', Qt::SkipEmptyParts))
-        then(answerWith(answer, seen));
+        pending.push(answerWith(answer, seen));
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer.start(20);
-}
-
-ModalAnswerer& ModalAnswerer::then(Answer answer) {
-    pending.push(std::move(answer));
-    return *this;
 }
 
 void ModalAnswerer::poll() {
@@ -40,30 +33,6 @@ void ModalAnswerer::poll() {
 }
 
 namespace {
-
-void answerBox(QMessageBox* box, const QString& step, QStringList* seen) {
-    if (seen != nullptr)
-        *seen << box->windowTitle() + ": " + box->text();
-    for (QAbstractButton* button : box->buttons()) {
-        if (button->text().remove('&') == step)
-            return button->click();
-    }
-    box->reject();
-}
-
-// The file dialog fills its own selection in the background, so the name is typed as a user
-// types it.
-void answerFileDialog(QFileDialog* dialog, const QString& step, QStringList* seen) {
-    if (seen != nullptr)
-        *seen << dialog->windowTitle() +
-                     (dialog->acceptMode() == QFileDialog::AcceptSave ? ": save" : ": open");
-    if (!step.startsWith("file="))
-        return dialog->reject();
-    const QFileInfo file(step.mid(5));
-    dialog->setDirectory(file.absolutePath());
-    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file.fileName());
-    static_cast<QDialog*>(dialog)->accept();
-}
 
 // What a dialog or a wizard's page shows, in the order of its fields: labels, values ("[text]"
 // typed, "(3)" read-only), buttons with "-" when unchecked, "*" before the one with the focus.
@@ -89,51 +58,47 @@ QString describe(QWidget* window, QWidget* page) {
     return window->windowTitle() + ": " + shown.join(' ');
 }
 
-void answerWizardStep(QWizard* wizard, const QString& step) {
-    QWidget* page = wizard->currentPage();
-    for (QRadioButton* radio : page->findChildren<QRadioButton*>()) {
-        if (radio->text() == step)
-            return radio->click();
-    }
-    if (step == ">")
-        wizard->next();
-    else if (step == "finish" || step == "cancel")
-        step == "finish" ? wizard->accept() : wizard->reject();
-    else
-        QTest::keyClicks(page->findChild<QLineEdit*>(), step);
+// The file dialog fills its own selection in the background, so the name is typed as a user
+// types it.
+void chooseFile(QFileDialog* dialog, const QString& path) {
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();
 }
 
-void answerDialogStep(QDialog* dialog, const QString& step) {
+void answerStep(QWidget* modal, QWidget* page, const QString& step, QStringList* seen) {
     const QString name = step.section('=', 0, 0);
     const QString value = step.section('=', 1);
-    if (step == "OK" || step == "Cancel")
-        dialog->findChild<QDialogButtonBox*>()
-            ->button(step == "OK" ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
-            ->click();
-    else if (auto* spinBox = dialog->findChild<QSpinBox*>(name))
-        spinBox->setValue(value.toInt());
-    else if (auto* checkBox = dialog->findChild<QCheckBox*>(name))
-        checkBox->setChecked(value != "0");
-    else
-        dialog->findChild<QAbstractButton*>(name)->click();
+    if (step == "?" && seen != nullptr)
+        return void(*seen << describe(modal, page));
+    if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && name == "file")
+        return chooseFile(files, value);
+    if (auto* spinBox = modal->findChild<QSpinBox*>(name))
+        return spinBox->setValue(value.toInt());
+    if (auto* checkBox = modal->findChild<QCheckBox*>(name))
+        return checkBox->setChecked(value != "0");
+    for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+        if (button->text().remove('&') == step)
+            return button->click();
+    }
+    if (qobject_cast<QWizard*>(modal) != nullptr)
+        return QTest::keyClicks(page->findChild<QLineEdit*>(), step);
+    qobject_cast<QDialog*>(modal)->reject();
 }
 
 } // namespace
 
 ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen) {
-    return [steps, seen](QWidget* widget) {
-        if (auto* box = qobject_cast<QMessageBox*>(widget))
-            return answerBox(box, steps, seen);
-        if (auto* files = qobject_cast<QFileDialog*>(widget))
-            return answerFileDialog(files, steps, seen);
+    return [steps, seen](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        if (seen != nullptr && files != nullptr)
+            *seen << modal->windowTitle() +
+                         (files->acceptMode() == QFileDialog::AcceptSave ? ": save" : ": open");
+        else if (auto* box = qobject_cast<QMessageBox*>(modal); seen != nullptr && box != nullptr)
+            *seen << box->windowTitle() + ": " + box->text();
         for (const QString& step : steps.split('|')) {
-            auto* wizard = qobject_cast<QWizard*>(widget);
-            if (step == "?" && seen != nullptr)
-                *seen << describe(widget, wizard != nullptr ? wizard->currentPage() : widget);
-            else if (wizard != nullptr)
-                answerWizardStep(wizard, step);
-            else if (auto* dialog = qobject_cast<QDialog*>(widget))
-                answerDialogStep(dialog, step);
+            auto* wizard = qobject_cast<QWizard*>(modal);
+            answerStep(modal, wizard != nullptr ? wizard->currentPage() : modal, step, seen);
         }
     };
 }

@@ -15,9 +15,8 @@ class ModalAnswerer : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
 
-    // Queues answerWith() for each of the answers, separated by ';'.
-    explicit ModalAnswerer(const QString& answers = QString(), QStringList* seen = nullptr);
-    ModalAnswerer& then(Answer answer);
+    // Answers with answerWith() for each of the answers, separated by ';'.
+    explicit ModalAnswerer(const QString& answers, QStringList* seen = nullptr);
     bool allAnswered() const { return pending.empty(); }
 
 private:
@@ -29,14 +28,10 @@ private:
     int remainingMs = 10000;
 };
 
-// An answer given as the user's steps, separated by '|'; in a dialog or a wizard, "?" adds what
-// it shows to seen (see describe() in modalanswerer.cpp):
-// - a message box: the text of the button to press ("Yes", "No", "OK"); "title: text" of the
-//   box is added to seen;
-// - a wizard: a radio button's text clicks it, ">" goes to the next page, "finish" and "cancel"
-//   end it, any other text is typed into the line edit of the current page;
-// - a file dialog: "file=PATH" chooses that file, anything else cancels; "title: save" or
-//   "title: open" is added to seen;
-// - another dialog: "NAME=VALUE" sets the spin box or check box (0 or 1) of that object name,
-//   "NAME" clicks the button of that name, "OK" and "Cancel" press its button box's buttons.
+// An answer given as the user's steps, separated by '|': the text of a button to press (a
+// message box's "Yes", a wizard's "Next >", a radio button's "LRR Network"), "NAME=VALUE" to set
+// the spin box or check box (0 or 1) of that object name, "file=PATH" to choose a file, "?" to
+// add what a dialog or a wizard's page shows to seen; in a wizard any other text is typed into
+// the page's line edit, anywhere else it cancels. Message boxes add "title: text" to seen, file
+// dialogs "title: save" or "title: open".
 ModalAnswerer::Answer answerWith(const QString& steps, QStringList* seen = nullptr);

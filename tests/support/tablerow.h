@@ -17,16 +17,3 @@ inline void addColumns(std::initializer_list<const char*> names) {
     for (const char* name : names)
         QTest::addColumn<QString>(name);
 }
-
-// A column's list of items, separated by ';'.
-inline QStringList itemsOf(const QString& column) {
-    return column.split(';', Qt::SkipEmptyParts);
-}
-
-// A column's whole numbers, separated by spaces.
-inline QList<int> numbersOf(const QString& column) {
-    QList<int> numbers;
-    for (const QString& number : column.split(' ', Qt::SkipEmptyParts))
-        numbers << number.toInt();
-    return numbers;
-}

@@ -11,28 +11,20 @@
 #include <QTest>
 #include <QTreeWidget>
 
-// HOME and XDG_DATA_HOME in a fresh temporary folder while it exists, so that no test reads or
-// writes the real user's files.
-struct TemporaryHome {
-    QTemporaryDir folder;
-    const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
-    TemporaryHome() {
-        qputenv("HOME", path().toUtf8());
-        qputenv("XDG_DATA_HOME", dataHome().toUtf8());
-    }
-    ~TemporaryHome() {
-        qputenv("HOME", savedHome);
-        qputenv("XDG_DATA_HOME", savedDataHome);
-    }
-    QString path() const { return folder.path(); }
-    QString dataHome() const { return folder.path() + "/share"; }
-};
+#include <functional>
+#include <memory>
 
-// The machine's serial ports while it exists, each a port name and a device description.
-class MachinePorts {
+// A main window on a test machine: HOME and XDG_DATA_HOME in a fresh temporary folder, so that
+// no test touches the real user's files, and the machine's serial ports, each a port name and a
+// device description (by default one radio adapter, COM3). beforeWindow gets the home folder
+// before the window is made.
+class WindowOnTestMachine {
 public:
     using Port = std::pair<std::string, std::string>;
-    explicit MachinePorts(const std::vector<Port>& ports) {
+    explicit WindowOnTestMachine(const std::vector<Port>& ports = {{"COM3", "CP210x"}},
+                                 const std::function<void(const QString&)>& beforeWindow = {}) {
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", dataHome().toUtf8());
         RS232::DevNode node = 1;
         for (const auto& [name, description] : ports) {
             RS232::test::FakeDevice device;
@@ -42,22 +34,25 @@ public:
             fake.addDevice(RS232::guidDevclassPorts, device);
         }
         RS232::installPlatform(&fake);
+        if (beforeWindow)
+            beforeWindow(home.path());
+        window = std::make_unique<MainWindow>();
     }
-    ~MachinePorts() { RS232::installPlatform(previous); }
+    ~WindowOnTestMachine() {
+        window.reset();
+        RS232::installPlatform(previous);
+        qputenv("HOME", savedHome);
+        qputenv("XDG_DATA_HOME", savedDataHome);
+    }
+    QString dataHome() const { return home.path() + "/share"; }
+
+    QTemporaryDir home;
+    std::unique_ptr<MainWindow> window;
 
 private:
     RS232::test::FakePlatform fake;
-    RS232::Platform* previous = &RS232::platform();
-};
-
-// A main window on a temporary home and a machine whose only radio adapter is COM3.
-struct WindowOnTestMachine {
-    explicit WindowOnTestMachine(const std::vector<MachinePorts::Port>& machinePorts = {{"COM3",
-                                                                                         "CP210x"}})
-        : ports(machinePorts) {}
-    TemporaryHome home;
-    MachinePorts ports;
-    MainWindow window;
+    RS232::Platform* const previous = &RS232::platform();
+    const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
 };
 
 inline QTreeWidget* treeOf(MainWindow& window) {
