@@ -3,7 +3,6 @@
 #include "app/translations.h"
 #include "app/usage.h"
 #include "dialogs/about.h"
-#include "tablerow.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -124,35 +123,32 @@ private slots:
         QCOMPARE(cmdline::optreset, 0);
     }
 
-    // The arguments; the language and whether help was asked for, how often the usage was
-    // printed, and what the parser printed itself.
-    void commandLine_data() {
-        addColumns({"args", "result"});
-        addRow("no options", {"", " 0 0 "});
-        addRow("help after a language", {"-l de -h", "de 1 1 "});
-        addRow("attached language", {"-lde", "de 0 0 "});
-        addRow("two unknown options print the usage once",
-               {"-x -y", " 0 1 illegal option -- x\nillegal option -- y\n"});
-        addRow("unknown option, then help prints the usage again",
-               {"-x -h", " 1 2 illegal option -- x\n"});
-        addRow("ignored option", {"-c whatever", " 0 1 "});
-        addRow("missing language", {"-l", " 0 1 option requires an argument -- l\n"});
-        addRow("long option ends processing silently", {"--help -h", " 0 0 "});
-    }
-
+    // The arguments; the language, whether help was asked for, how often the usage was printed
+    // and what the parser printed itself.
     void commandLine() {
-        QFETCH(QString, args);
-        Arguments arguments(args);
-        CapturedStreams streams;
-        const CommandLine result = parseCommandLine(arguments.argc(), arguments.pointers.data());
-        const QString usage = QString::fromStdString(streams.err.str());
-        QTEST(QString("%1 %2 %3 %4")
-                  .arg(QString::fromStdString(result.language))
-                  .arg(result.helpRequested)
-                  .arg(usage.count("Usage: "))
-                  .arg(QString::fromStdString(streams.out.str())),
-              "result");
-        QCOMPARE(usage, usageText.repeated(usage.count("Usage: ")));
+        const char* const cases[][2] = {
+            {"", " 0 0 "},
+            {"-l de -h", "de 1 1 "},
+            {"-lde", "de 0 0 "},
+            {"-x -y", " 0 1 illegal option -- x\nillegal option -- y\n"}, // usage once
+            {"-x -h", " 1 2 illegal option -- x\n"},                      // and again for -h
+            {"-c whatever", " 0 1 "},
+            {"-l", " 0 1 option requires an argument -- l\n"},
+            {"--help -h", " 0 0 "}};
+        for (const auto& [args, expected] : cases) {
+            Arguments arguments(args);
+            CapturedStreams streams;
+            const CommandLine result =
+                parseCommandLine(arguments.argc(), arguments.pointers.data());
+            const QString usage = QString::fromStdString(streams.err.str());
+            QCOMPARE(QString("%1 %2 %3 %4")
+                         .arg(QString::fromStdString(result.language))
+                         .arg(result.helpRequested)
+                         .arg(usage.count("Usage: "))
+                         .arg(QString::fromStdString(streams.out.str())),
+                     QString(expected));
+            QCOMPARE(usage, usageText.repeated(usage.count("Usage: ")));
+        }
     }
 
     void usageWithoutProgramPathFailsTheStream() {
@@ -174,32 +170,27 @@ private slots:
                  QString(usageText).replace("vexalo\n", VEXALO_EXECUTABLE "\n"));
     }
 
-    // The language asked for, a text as translated and the debug line that says the outcome.
-    void languageSelectsTranslationFile_data() {
-        addColumns({"language", "text", "log"});
-        addRow("German", {"de", "Nicht verwendet", "Start using language de"});
-        addRow("German with country", {"de_DE", "Nicht verwendet", "Start using language de_DE"});
-        addRow("none means English", {"", "Not used", "Start using language en"});
-        const QString notFound = "Application translation file for language \" %1 \" not found!";
-        addRow("unknown language", {"fr", "Not used", notFound.arg("fr")});
-        addRow("keys are case-sensitive", {"DE", "Not used", notFound.arg("DE")});
-    }
-
+    // The language asked for, a text as translated and the debug line that says the outcome;
+    // the translation files are looked up in the working directory, where the build puts them.
     void languageSelectsTranslationFile() {
-        QFETCH(QString, language);
-        QFETCH(QString, log);
-        // The translation files are looked up in the working directory, where the build puts them.
+        const QString notFound = "Application translation file for language \" %1 \" not found!";
+        const QString cases[][3] = {{"de", "Nicht verwendet", "Start using language de"},
+                                    {"de_DE", "Nicht verwendet", "Start using language de_DE"},
+                                    {"", "Not used", "Start using language en"},
+                                    {"fr", "Not used", notFound.arg("fr")},
+                                    {"DE", "Not used", notFound.arg("DE")}}; // keys keep their case
         const QString savedDirectory = QDir::currentPath();
         QVERIFY(QDir::setCurrent(VEXALO_BINARY_DIR));
-        QTranslator appTranslator;
-        QTranslator toolkitTranslator;
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
-        installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
-                           toolkitTranslator);
+        for (const auto& [language, text, log] : cases) {
+            QTranslator appTranslator, toolkitTranslator;
+            QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
+            installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
+                               toolkitTranslator);
+            QCOMPARE(QCoreApplication::translate("QObject", "Not used"), text);
+            QCoreApplication::removeTranslator(&appTranslator);
+            QCoreApplication::removeTranslator(&toolkitTranslator);
+        }
         QDir::setCurrent(savedDirectory);
-        QTEST(QCoreApplication::translate("QObject", "Not used"), "text");
-        QCoreApplication::removeTranslator(&appTranslator);
-        QCoreApplication::removeTranslator(&toolkitTranslator);
     }
 
     // The working directory first, then the executable's folder. The installed layout,
@@ -242,33 +233,27 @@ private slots:
     }
 
     // At the About box's own size each cell of its text stays on one line (non-breaking spaces
-    // keep it so) and nothing needs a scroll bar.
-    void aboutFitsItsText_data() {
-        addColumns({"translation", "copyright"});
-        addRow("English", {"", "Copyright:"});
-        addRow("German", {germanFile, "Urheberrecht:"});
-    }
-
+    // keep it so) and nothing needs a scroll bar, in English and in German.
     void aboutFitsItsText() {
-        QFETCH(QString, translation);
-        QTranslator translator;
-        QVERIFY(translation.isEmpty() || translator.load(translation));
-        QCoreApplication::installTranslator(&translator);
-        About about(nullptr);
-        about.show();
-        QCoreApplication::removeTranslator(&translator);
-        const auto* browser = about.findChild<QTextBrowser*>();
-        QStringList lines;
-        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
-            lines << block.text().replace(QChar::Nbsp, ' ') +
-                         (block.layout()->lineCount() == 1
-                              ? ""
-                              : " lines: " + QString::number(block.layout()->lineCount()));
-        QFETCH(QString, copyright);
-        QCOMPARE(lines, QStringList(
-                            {"Tessarund", "Version:", "1.1.0", copyright, "© 2026 Tessarund", ""}));
-        QCOMPARE(
-            browser->verticalScrollBar()->maximum() + browser->horizontalScrollBar()->maximum(), 0);
+        using Case = std::pair<QString, QString>;
+        for (const auto& [translation, copyright] :
+             {Case("", "Copyright:"), Case(germanFile, "Urheberrecht:")}) {
+            QTranslator translator;
+            QVERIFY(translation.isEmpty() || translator.load(translation));
+            QCoreApplication::installTranslator(&translator);
+            About about(nullptr);
+            about.show();
+            QCoreApplication::removeTranslator(&translator);
+            const auto* browser = about.findChild<QTextBrowser*>();
+            QStringList lines;
+            for (QTextBlock cell = browser->document()->begin(); cell.isValid(); cell = cell.next())
+                lines << cell.text().replace(QChar::Nbsp, ' ') + ' ' +
+                             QString::number(cell.layout()->lineCount());
+            QCOMPARE(lines.join('|'),
+                     "Tessarund 1|Version: 1|1.1.0 1|" + copyright + " 1|© 2026 Tessarund 1| 1");
+            QCOMPARE(browser->verticalScrollBar()->maximum(), 0);
+            QCOMPARE(browser->horizontalScrollBar()->maximum(), 0);
+        }
     }
 };
 

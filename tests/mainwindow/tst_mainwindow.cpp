@@ -1,5 +1,6 @@
 #include "modalanswerer.h"
 #include "res/resourceicon.h"
+#include "smalldisk.h"
 #include "storage/networkformat.h"
 #include "tablerow.h"
 #include "windowfixture.h"
@@ -7,7 +8,10 @@
 #include <QDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -61,6 +65,8 @@ bool showsIcon(const QIcon& icon, const QString& name) {
 
 } // namespace
 
+// The main window on a test machine: its commands, dialogs and rows, and the network file it
+// reads and writes.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -100,9 +106,9 @@ private slots:
     void init() {
         start();
         writeFile(config, saved);
-        writeFile(test->home.path() + "/in.net", R"({"net": [{"name": "COM9", "type": "lrr",
+        writeFile(test->home.filePath("in.net"), R"({"net": [{"name": "COM9", "type": "lrr",
             "master_id": 2, "tcus": [{"submaster_id": 3}, {"submaster_id": 2}]}]})");
-        writeFile(test->home.path() + "/bad.net", "not json");
+        writeFile(test->home.filePath("bad.net"), "not json");
         QVERIFY(window->load());
         QCOMPARE(networkOf(*window), base);
         QCOMPARE(window->windowTitle(), QString("Tessarund [1.1.0]"));
@@ -116,184 +122,174 @@ private slots:
     // configuration file (empty: as it was, "tree": the tree as written, "none") and the
     // beginnings of the message boxes shown.
     void commands_data() {
-        addColumns({"steps", "answers", "network", "state", "file", "messages"});
+        addColumns({"steps", "answers", "network", "state", "messages"});
         const QString create = "Enquiry: Create default network configuration file?";
         const QString unwritable = "Save network configuration file: Unable to write file";
         const QString unreadable = "Load network configuration file: Unable to parse file";
         const QString deleteAll = "Enquiry: Are you sure you want to delete the whole network";
-        addRow("start, no file, declined", {"restart load", "No", "=", "C", "none", create});
+        addRow("start, no file, declined", {"restart load", "No", "=", "C none", create});
         addRow("start, no file, accepted",
-               {"restart load", "Yes", "=COM3* ignored", "N", "tree", create});
-        addRow("OK, unchanged", {"okButton", "", "", "closed N", "", ""});
-        addRow("OK", {"change okButton", "", "COM6 direct", "closed N", "tree", ""});
+               {"restart load", "Yes", "=COM3* ignored", "N tree", create});
+        addRow("OK, unchanged", {"okButton", "", "", "closed N", ""});
+        addRow("OK", {"change okButton", "", "COM6 direct", "closed N tree", ""});
         addRow("OK, not written",
-               {"change block okButton", "OK", "COM6 direct", "m N", "none", unwritable});
-        addRow("close", {"change close", "", "COM6 direct", "closed N", "tree", ""});
+               {"change block okButton", "OK", "COM6 direct", "m N none", unwritable});
+        addRow("close", {"change close", "", "COM6 direct", "closed N tree", ""});
         addRow("close, not written",
-               {"change block close", "OK", "COM6 direct", "m closed N", "none", unwritable});
-        addRow("Cancel", {"change cancelButton", "", "COM6 direct", "closed N", "tree", ""});
-        addRow("cancel, not written", {"change block cancelButton", "OK", "COM6 direct",
-                                       "m closed N", "none", unwritable});
-        addRow("exit", {"change actionE_xit", "", "COM6 direct", "closed N", "tree", ""});
-        addRow("exit, not written",
-               {"change block actionE_xit", "OK", "COM6 direct", "m closed N", "none", unwritable});
-        addRow("apply, unchanged", {"@COM1 applyButton", "", "", "sel=COM1 NAIP", "", ""});
-        addRow("apply", {"change applyButton", "", "COM6 direct", "N", "tree", ""});
+               {"change block close", "OK", "COM6 direct", "m closed N none", unwritable});
+        addRow("Cancel", {"change cancelButton", "", "COM6 direct", "closed N tree", ""});
+        addRow("exit", {"change actionE_xit", "", "COM6 direct", "closed N tree", ""});
+        addRow("apply, unchanged", {"@COM1 applyButton", "", "", "sel=COM1 NAIP", ""});
+        addRow("apply", {"change applyButton", "", "COM6 direct", "N tree", ""});
         addRow("apply, not written",
-               {"change block applyButton", "OK", "COM6 direct", "m N", "none", unwritable});
-        addRow("delete network declined", {"actionNetwork_delete", "No", "", "N", "", deleteAll});
-        addRow("delete network",
-               {"change actionNetwork_delete", "Yes", "=", "C", "none", deleteAll});
+               {"change block applyButton", "OK", "COM6 direct", "m N none", unwritable});
+        addRow("delete network declined", {"actionNetwork_delete", "No", "", "N", deleteAll});
+        addRow("delete network", {"change actionNetwork_delete", "Yes", "=", "C none", deleteAll});
         addRow("create network",
-               {"nofile change actionNetwork_create", "", "COM6 direct", "N", "tree", ""});
+               {"nofile change actionNetwork_create", "", "COM6 direct", "N tree", ""});
         addRow("create network, not written",
-               {"block actionNetwork_create", "OK", "", "m N", "none", unwritable});
-        addRow("export", {"change action_Export", "file=HOME/out.net", "COM6 direct", "m N", "",
+               {"block actionNetwork_create", "OK", "", "m N none", unwritable});
+        addRow("export", {"change action_Export", "file=HOME/out.net", "COM6 direct", "m N",
                           "Export network file: save"});
-        addRow("import cancelled", {"change action_Import", "Cancel", "COM6 direct", "m N", "",
+        addRow("import cancelled", {"change action_Import", "Cancel", "COM6 direct", "m N",
                                     "Import network file: open"});
         addRow("import", {"change action_Import", "file=HOME/in.net", "=COM9 lrr 2 [2.2 2.3]", "N",
-                          "", "Import network file: open"});
-        addRow("import, unreadable", {"action_Import", "file=HOME/bad.net;OK", "=", "m N", "",
+                          "Import network file: open"});
+        addRow("import, unreadable", {"action_Import", "file=HOME/bad.net;OK", "=", "m N",
                                       "Import network file: open;" + unreadable});
-        addRow("about", {"action_aboutThis", "OK", "", "N", "", ""});
-        addRow("about Qt", {"action_aboutQt", "OK", "", "N", "", "About Qt"});
+        addRow("about", {"action_aboutThis", "OK", "", "N", ""});
+        addRow("about Qt", {"action_aboutQt", "OK", "", "N", "About Qt"});
         const QString typePage = "New Network Port Wizard: -Not used *Local TCU -LRR Network";
         const QString portSummary = "New Network Port Wizard: Port name: COM6 Network type: ";
         addRow("add port", {"actionAdd_Port", "COM6|Next >|LRR Network|012|Next >|?|Finish",
-                            "COM6 lrr 12", "m N", "", portSummary + "LRR Network Master ID: 012"});
+                            "COM6 lrr 12", "m N", portSummary + "LRR Network Master ID: 012"});
         addRow("add port, lowest ID", {"actionAdd_Port", "COM6|Next >|LRR Network|1|Next >|Finish",
-                                       "COM6 lrr 1", "m N", "", ""});
+                                       "COM6 lrr 1", "m N", ""});
         addRow("add port, highest ID",
                {"actionAdd_Port", "COM6|Next >|LRR Network|a2-5 +b5|Next >|Finish", "COM6 lrr 255",
-                "m N", "", ""});
+                "m N", ""});
         addRow("add port, LRR then not used",
                {"actionAdd_Port", "COM6|Next >|LRR Network|7|Not used|Next >|?|Finish",
-                "COM6 ignored", "m N", "", portSummary + "Not used"});
+                "COM6 ignored", "m N", portSummary + "Not used"});
         addRow("add port, sorted as text", {"actionAdd_Port", "COM10|Next >|?|Next >|Finish",
-                                            "COM2 => COM10 direct, COM2", "m N", "", typePage});
+                                            "COM2 => COM10 direct, COM2", "m N", typePage});
         const QString addPort = "Add port request: ";
         addRow("add port, ID 0", {"actionAdd_Port", "COM6|Next >|LRR Network|Next >|Finish;OK", "",
-                                  "N", "", addPort + "Master ID 0 is invalid [1..255]"});
+                                  "N", addPort + "Master ID 0 is invalid [1..255]"});
         addRow("add port, ID 256",
-               {"actionAdd_Port", "COM6|Next >|LRR Network|256|Next >|Finish;OK", "", "N", "",
+               {"actionAdd_Port", "COM6|Next >|LRR Network|256|Next >|Finish;OK", "", "N",
                 addPort + "Master ID 256 is invalid [1..255]"});
         addRow("add port, ID too large for a number",
                {"actionAdd_Port", "COM6|Next >|LRR Network|99999999999|Next >|Finish;OK", "", "N",
-                "", addPort + "Master ID 0 is invalid [1..255]"});
+                addPort + "Master ID 0 is invalid [1..255]"});
         addRow("add port, name taken", {"actionAdd_Port", "com1|Next >|Next >|Finish;OK", "", "N",
-                                        "", addPort + "Port \"com1\" is already defined"});
-        addRow("add port cancelled", {"actionAdd_Port", "Cancel", "", "N", "", ""});
-        addRow("add device",
-               {"@COM4 actionAdd_Device", "5|Next >|?|Finish", "lrr 4 => lrr 4 [4.5]",
-                "m sel=COM4 NAIP", "", "New Network Device Wizard: Submaster ID: 4.5"});
+                                        addPort + "Port \"com1\" is already defined"});
+        addRow("add port cancelled", {"actionAdd_Port", "Cancel", "", "N", ""});
+        addRow("add device", {"@COM4 actionAdd_Device", "5|Next >|?|Finish", "lrr 4 => lrr 4 [4.5]",
+                              "m sel=COM4 NAIP", "New Network Device Wizard: Submaster ID: 4.5"});
         addRow("add device to a device's port, sorted as text",
                {"@COM1/5 addButton", "10|Next >|Finish", "[1.5 => [1.10 1.5", "m sel=COM1/5 NAID",
-                "", ""});
+                ""});
         addRow("add device, lowest ID", {"@COM4 addButton", "1|Next >|Finish",
-                                         "lrr 4 => lrr 4 [4.1]", "m sel=COM4 NAIP", "", ""});
+                                         "lrr 4 => lrr 4 [4.1]", "m sel=COM4 NAIP", ""});
         addRow("add device, highest ID", {"@COM4 actionAdd_Device", "255|Next >|Finish",
-                                          "lrr 4 => lrr 4 [4.255]", "m sel=COM4 NAIP", "", ""});
+                                          "lrr 4 => lrr 4 [4.255]", "m sel=COM4 NAIP", ""});
         const QString addDevice = "Add device request: Submaster ID ";
         addRow("add device, ID taken", {"@COM1 actionAdd_Device", "7|Next >|Finish;OK", "",
-                                        "sel=COM1 NAIP", "", addDevice + "7 is already in use"});
+                                        "sel=COM1 NAIP", addDevice + "7 is already in use"});
         addRow("add device, ID 0", {"@COM4 actionAdd_Device", "0|Next >|Finish;OK", "",
-                                    "sel=COM4 NAIP", "", addDevice + "0 is invalid [1..255]"});
+                                    "sel=COM4 NAIP", addDevice + "0 is invalid [1..255]"});
         addRow("add device, ID 256", {"@COM4 actionAdd_Device", "256|Next >|Finish;OK", "",
-                                      "sel=COM4 NAIP", "", addDevice + "256 is invalid [1..255]"});
+                                      "sel=COM4 NAIP", addDevice + "256 is invalid [1..255]"});
         addRow("delete port",
                {"@COM1 actionDelete_Port", "Yes", "COM1 lrr 1 [1.5 1.7 r2], COM2 => COM2", "m N",
-                "", "Enquiry: Delete port COM1?"});
+                "Enquiry: Delete port COM1?"});
         addRow("delete machine port", {"@COM3 deleteButton", "Yes", "lrr 3 [3.1] => ignored", "m N",
-                                       "", "Enquiry: Delete port COM3?"});
-        addRow("delete port declined", {"@COM1 actionDelete_Port", "No", "", "sel=COM1 NAIP", "",
+                                       "Enquiry: Delete port COM3?"});
+        addRow("delete port declined", {"@COM1 actionDelete_Port", "No", "", "sel=COM1 NAIP",
                                         "Enquiry: Delete port COM1?"});
-        addRow("delete device", {"@COM1/5 actionDelete_Device", "Yes", "1.5 1.7 => 1.7", "m N", "",
+        addRow("delete device", {"@COM1/5 actionDelete_Device", "Yes", "1.5 1.7 => 1.7", "m N",
                                  "Enquiry: Delete device TCU .5?"});
         // The Delete button leaves nothing selected, also when the question is declined.
         addRow("delete device declined",
-               {"@COM1/7 deleteButton", "No", "", "N", "", "Enquiry: Delete device TCU .7?"});
+               {"@COM1/7 deleteButton", "No", "", "N", "Enquiry: Delete device TCU .7?"});
         // The dialog starts on the port's own type. Refreshing 1.5 to 11.5 moves it behind 1.7
         // in the sorted tree; both rows are refreshed.
         const QString portDialog = "Network Port Properties [COM%1]: ";
         addRow("edit port", {"@COM1 actionEdit_Port", "?|masterIdSpinBox=11|OK",
-                             "lrr 1 [1.5 1.7 => lrr 11 [11.5 11.7", "m sel=COM1 NAIP", "",
+                             "lrr 1 [1.5 1.7 => lrr 11 [11.5 11.7", "m sel=COM1 NAIP",
                              portDialog.arg(1) + "-Not used -Local TCU *LRR network Master ID: 1 "
                                                  "Retries: 5 Delay: 5000"});
         addRow("edit port to direct",
                {"@COM1 editButton", "Local TCU|?|OK", "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct",
-                "m sel=COM1 NIP", "", portDialog.arg(1) + "-Not used Local TCU *-LRR network"});
+                "m sel=COM1 NIP", portDialog.arg(1) + "-Not used Local TCU *-LRR network"});
         // Values filled in stay when the type no longer shows them.
         addRow("edit port, values of another type",
                {"@COM5 actionEdit_Port", "?|LRR network|?|retriesSpinBox=7|Not used|OK",
-                "COM5 ignored => COM5 ignored r7", "m sel=COM5 NIP", "",
+                "COM5 ignored => COM5 ignored r7", "m sel=COM5 NIP",
                 portDialog.arg(5) + "*Not used -Local TCU -LRR network;" + portDialog.arg(5) +
                     "*-Not used -Local TCU LRR network Master ID: 1 Retries: 5 Delay: 5000"});
-        addRow("edit port cancelled", {"@COM2 actionEdit_Port", "?|Cancel", "", "sel=COM2 NIP", "",
+        addRow("edit port cancelled", {"@COM2 actionEdit_Port", "?|Cancel", "", "sel=COM2 NIP",
                                        portDialog.arg(2) + "-Not used *Local TCU -LRR network"});
         // The Edit button marks the network changed even when the dialog is cancelled.
-        addRow("edit button cancelled",
-               {"@COM1 editButton", "Cancel", "", "m sel=COM1 NAIP", "", ""});
+        addRow("edit button cancelled", {"@COM1 editButton", "Cancel", "", "m sel=COM1 NAIP", ""});
         // Inherited values show the port's read-only; unchecking Inherit makes them editable.
         const QString deviceDialog = "Network Device Properties [%1]: Retries: ";
         addRow("edit device",
                {"@COM1/5 actionEdit_Device", "?|retriesInherit=0|?|retriesSpinBox=7|OK",
-                "1.5 1.7 => 1.5 r7 1.7", "m sel=COM1/5 NAID", "",
+                "1.5 1.7 => 1.5 r7 1.7", "m sel=COM1/5 NAID",
                 deviceDialog.arg(1.5) + "*Inherit (5) Delay: Inherit (5000);" +
                     deviceDialog.arg(1.5) + "*-Inherit 5 Delay: Inherit (5000)"});
         addRow("edit device, own value",
                {"@COM1/7 actionEdit_Device", "?|retriesInherit=1|?|OK", "1.7 r2] => 1.7]",
-                "m sel=COM1/7 NAID", "",
+                "m sel=COM1/7 NAID",
                 deviceDialog.arg(1.7) + "-Inherit *2 Delay: Inherit (5000);" +
                     deviceDialog.arg(1.7) + "Inherit *(5) Delay: Inherit (5000)"});
         addRow("edit device, button", {"@COM3/1 editButton", "delayInherit=0|delaySpinBox=9|OK",
-                                       "3.1 => 3.1 d9", "m sel=COM3/1 NAID", "", ""});
-        addRow("edit device cancelled", {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "",
-                                         "sel=COM3/1 NAID", "", ""});
+                                       "3.1 => 3.1 d9", "m sel=COM3/1 NAID", ""});
+        addRow("edit device cancelled",
+               {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "", "sel=COM3/1 NAID", ""});
         // Paste leaves the modified flag alone.
         addRow("copy device onto port", {"@COM1/7 actionCopy @COM4 action_Paste", "",
-                                         "lrr 4 => lrr 4 [4.7 r2]", "sel=COM4 NAIP", "", ""});
-        addRow("copy device twice",
-               {"@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton", "",
-                "lrr 4 => lrr 4 [4.5];3.1] => 3.1 3.5]", "sel=COM3 NAIP", "", ""});
+                                         "lrr 4 => lrr 4 [4.7 r2]", "sel=COM4 NAIP", ""});
+        addRow("copy device twice", {"@COM1/5 copyButton @COM4 pasteButton @COM3 pasteButton", "",
+                                     "lrr 4 => lrr 4 [4.5];3.1] => 3.1 3.5]", "sel=COM3 NAIP", ""});
         addRow("copy device onto device", {"@COM1/7 actionCopy @COM3/1 action_Paste", "",
-                                           "3.1 => 3.1 r2", "sel=COM3/1 NAIDV", "", ""});
+                                           "3.1 => 3.1 r2", "sel=COM3/1 NAIDV", ""});
         addRow("cut port onto port",
                {"@COM1 cutButton @COM2 pasteButton", "",
                 "COM1 lrr 1 [1.5 1.7 r2], COM2 direct => COM2 lrr 1 [1.5 1.7 r2]", "sel=COM2 NAIP",
-                "", ""});
+                ""});
         addRow("copy port onto a port with devices",
                {"@COM2 actionCopy @COM1 pasteButton", "", "COM1 lrr 1 [1.5 1.7 r2] => COM1 direct",
-                "sel=COM1 NIPV", "", ""});
-        addRow("port copied, itself", {"@COM1 actionCopy", "", "", "sel=COM1 NAIP", "", ""});
+                "sel=COM1 NIPV", ""});
+        addRow("port copied, itself", {"@COM1 actionCopy", "", "", "sel=COM1 NAIP", ""});
         addRow("deleting empties the clipboard",
                {"@COM1/5 action_Cut @COM1/7 actionDelete_Device @COM4", "Yes", "1.5 1.7 r2 => 1.5",
-                "m sel=COM4 NAIP", "", "Enquiry: Delete device TCU .7?"});
+                "m sel=COM4 NAIP", "Enquiry: Delete device TCU .7?"});
         // Which commands are offered for the selection and the clipboard.
-        addRow("direct port", {"@COM2", "", "", "sel=COM2 NIP", "", ""});
-        addRow("unused port", {"@COM5", "", "", "sel=COM5 NIP", "", ""});
+        addRow("direct port", {"@COM2", "", "", "sel=COM2 NIP", ""});
+        addRow("unused port", {"@COM5", "", "", "sel=COM5 NIP", ""});
         addRow("device copied, its port",
-               {"@COM1/5 actionCopy @COM1", "", "", "sel=COM1 NAIP", "", ""});
+               {"@COM1/5 actionCopy @COM1", "", "", "sel=COM1 NAIP", ""});
         addRow("device copied, other port",
-               {"@COM1/5 copyButton @COM4", "", "", "sel=COM4 NAIPV", "", ""});
-        addRow("device copied, itself", {"@COM1/5 actionCopy", "", "", "sel=COM1/5 NAID", "", ""});
+               {"@COM1/5 copyButton @COM4", "", "", "sel=COM4 NAIPV", ""});
+        addRow("device copied, itself", {"@COM1/5 actionCopy", "", "", "sel=COM1/5 NAID", ""});
         addRow("device copied, direct port",
-               {"@COM1/5 actionCopy @COM2", "", "", "sel=COM2 NIP", "", ""});
-        addRow("port cut, unused port", {"@COM1 action_Cut @COM5", "", "", "sel=COM5 NIP", "", ""});
-        addRow("port cut, device", {"@COM1 cutButton @COM3/1", "", "", "sel=COM3/1 NAID", "", ""});
-        addRow("port cut, direct port",
-               {"@COM1 action_Cut @COM2", "", "", "sel=COM2 NIPV", "", ""});
+               {"@COM1/5 actionCopy @COM2", "", "", "sel=COM2 NIP", ""});
+        addRow("port cut, unused port", {"@COM1 action_Cut @COM5", "", "", "sel=COM5 NIP", ""});
+        addRow("port cut, device", {"@COM1 cutButton @COM3/1", "", "", "sel=COM3/1 NAID", ""});
+        addRow("port cut, direct port", {"@COM1 action_Cut @COM2", "", "", "sel=COM2 NIPV", ""});
         // The file's presence is checked when the menus are recomputed; any kind of entry of that
         // name counts.
-        addRow("no file", {"nofile @COM1", "", "", "C", "none", ""});
-        addRow("folder for a file", {"block @COM1/5", "", "", "sel=COM1/5 NAID", "none", ""});
+        addRow("no file", {"nofile @COM1", "", "", "C none", ""});
+        addRow("folder for a file", {"block @COM1/5", "", "", "sel=COM1/5 NAID none", ""});
     }
 
     void commands() {
         QFETCH(QString, steps);
         QFETCH(QString, answers);
         QFETCH(QString, network);
-        QFETCH(QString, file);
         QFETCH(QString, messages);
         QStringList seen;
         ModalAnswerer answerer(answers.replace("HOME", test->home.path()), &seen);
@@ -309,14 +305,17 @@ private slots:
                 expected += ", " + change;
         }
         QCOMPARE(networkOf(*window), expected);
-        QTEST(stateOf(*window), "state");
+        const QByteArray tree = storage::networkText(*treeOf(*window));
+        QByteArray file = contentOf(config);
+        QTEST(stateOf(*window) + (file == saved  ? ""
+                                  : file == tree ? " tree"
+                                                 : " " + file.replace("<none>", "none")),
+              "state");
         // Creating the network is offered exactly while there is no configuration.
         QCOMPARE(window->findChild<QAction*>("actionNetwork_create")->isEnabled(),
                  !QFileInfo::exists(config));
-        const QByteArray tree = storage::networkText(*treeOf(*window));
-        QCOMPARE(contentOf(config), file.isEmpty() ? saved : file == "tree" ? tree : "<none>");
         if (steps.contains("Export"))
-            QCOMPARE(contentOf(test->home.path() + "/out.net"), tree);
+            QCOMPARE(contentOf(test->home.filePath("out.net")), tree);
         const QStringList shown = messages.split(';', Qt::SkipEmptyParts);
         for (int i = 0; i < seen.size(); ++i)
             seen[i].truncate(shown.value(i).size());
@@ -329,7 +328,7 @@ private slots:
         window->addNetworkPort("auto", NetworkPortItem::direct, 0);
         static_cast<NetworkPortItem*>(rowAt(*window, "COM1"))->set_retries(3);
         rowAt(*window, "COM1/5")->update_row();
-        static_cast<NetworkDeviceItem*>(rowAt(*window, "COM3/1"))->set_delay(9);
+        static_cast<NetworkDeviceItem*>(rowAt(*window, "COM3/1"))->set_retries(0);
         const char* const rows[][4] = {
             {"COM1", "ignore", "LRR ID: 1, retries: 3, delay: 5000", "network-wireless"},
             {"COM2", "ignore", "Direct TCU", "network-wired-3"},
@@ -338,7 +337,7 @@ private slots:
             {"auto", "find", "Direct TCU", "network-wired-3"},
             {"COM1/5", "device", "retries: 3 (inherit), delay: 5000 (inherit)", ""},
             {"COM1/7", "device", "retries: 2, delay: 5000 (inherit)", ""},
-            {"COM3/1", "device", "retries: 5 (inherit), delay: 9", ""}};
+            {"COM3/1", "device", "retries: 0, delay: 5000 (inherit)", ""}};
         for (const auto& [path, icon0, text, icon1] : rows) {
             QCOMPARE(rowAt(*window, path)->text(1), QString(text));
             QVERIFY2(showsIcon(rowAt(*window, path)->icon(0), icon0) &&
@@ -361,8 +360,6 @@ private slots:
                 QVERIFY2(icon.availableSizes().contains(QSize(side, side)), name);
             for (int side : {16, 20, 32, 64}) {
                 for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
-                    QCOMPARE(resourceIcon(file).actualSize(QSize(side, side), mode),
-                             icon.actualSize(QSize(side, side), mode));
                     QVERIFY(resourceIcon(file).pixmap(side, mode).toImage() ==
                             icon.pixmap(side, mode).toImage());
                 }
@@ -376,6 +373,279 @@ private slots:
         QVERIFY(QPixmap(":/res/vexalo.png").width() >= 120);
     }
 
+    // The text is the one Qt's JSON writer gives the same document (keys sorted, escapes):
+    // every port's name and type, the other values of a port that is not direct, and only the
+    // values a device does not inherit.
+    void writes() {
+        window->clearNetwork();
+        QCOMPARE(storage::networkText(*treeOf(*window)),
+                 QByteArray("{\n    \"net\": [\n    ]\n}\n"));
+        NetworkPortItem* unused = window->addNetworkPort("COM1", NetworkPortItem::ignored, 0);
+        unused->set_master_id(7);
+        window->addNetworkDevice(unused, 4)->set_retries(0);
+        window->addNetworkDevice(window->addNetworkPort("COM2", NetworkPortItem::direct, 0), 1);
+        window->addNetworkPort("COM3", NetworkPortItem::ignored, 0)
+            ->set_port_type(NetworkPortItem::port_type_t(7));
+        NetworkPortItem* lrr = window->addNetworkPort("D\té\x01", NetworkPortItem::lrr, 1);
+        lrr->set_master_id(-2);
+        window->addNetworkDevice(lrr, 9)->set_delay(300);
+        const QByteArray text = storage::networkText(*treeOf(*window));
+        QCOMPARE(text, QJsonDocument::fromJson(text).toJson());
+        QCOMPARE(QJsonDocument::fromJson(text).toJson(QJsonDocument::Compact),
+                 R"({"net":[{"delay":5000,"master_id":7,"name":"COM1","retries":5,"tcus":)"
+                 R"([{"retries":0,"submaster_id":4}],"type":"ignored"},{"name":"COM2","type":)"
+                 R"("direct"},{"delay":5000,"master_id":0,"name":"COM3","retries":5,"tcus":[],)"
+                 R"("type":"???"},{"delay":5000,"master_id":-2,"name":"D\té\u0001",)"
+                 R"("retries":5,"tcus":[{"delay":300,"submaster_id":9}],"type":"lrr"}]})");
+    }
+
+    // A document ("<NUL>" for a NUL byte) read into an empty tree: the network read and the
+    // beginning of the error shown. What was read before a failure stays.
+    void reads_data() {
+        addColumns({"text", "network", "error"});
+        const QString parseError = "Unable to parse file \"HOME/in.net\": ";
+        addRow("empty text", {"", "", parseError + "illegal value"});
+        addRow("broken JSON", {"{\"net\": [", "", parseError});
+        addRow("array at the top", {"[1, 2]", "", ""});
+        addRow("no net", {"{\"ports\": []}", "", ""});
+        addRow("net is no array", {"{\"net\": {}}", "", ""});
+        addRow("text after a NUL byte is ignored", {"{\"net\": []}<NUL>garbage", "", ""});
+        addRow("full port", {R"({"net": [{"name": "COM3", "type": "lrr", "master_id": 300,
+                    "retries": 0, "delay": 10, "tcus": [{"submaster_id": 2, "delay": -5}]}]})",
+                             "COM3 lrr 300 r0 d10 [300.2 d-5]", ""});
+        addRow("ports match in any letter case; absent values stay as they are",
+               {R"({"net": [{"name": "COM1", "type": "lrr", "retries": 2}, {"type": "direct"},
+                    {"name": "com1", "type": "ignored", "tcus": [{"retries": 4,
+                    "submaster_id": 6}]}]})",
+                " direct, COM1 ignored r2 [0.6 r4]", ""});
+        addRow("values that are no whole numbers read as 0",
+               {R"({"net": [{"name": 5, "type": "lrr", "master_id": 1.5, "retries": "7",
+                    "delay": null, "tcus": [{"submaster_id": 1, "retries": "x"}]}]})",
+                " lrr 0 r0 d0 [0.1 r0]", ""});
+        addRow("devices of any port type; tcus that is no array is ignored",
+               {R"({"net": [{"name": "A", "type": "direct", "tcus": [{"submaster_id": 1}]},
+                    {"name": "B", "type": "lrr", "tcus": 5}]})",
+                "A direct [0.1], B lrr 0", ""});
+        addRow("port that is no object",
+               {R"({"net": [{"name": "A", "type": "lrr"}, 3, {"name": "B"}]})", "A lrr 0",
+                "Port structure is not an object"});
+        addRow("type in another letter case", {R"({"net": [{"name": "A", "type": "LRR"}]})",
+                                               "A ignored", "Invalid device type \"LRR\""});
+        addRow("type missing",
+               {R"({"net": [{"name": "A"}]})", "A ignored", "Invalid device type \"\""});
+        addRow("device that is no object",
+               {R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 1}, "x",
+                    {"submaster_id": 2}]}]})",
+                "A lrr 0 [0.1]", "TCU structure is not an object"});
+        addRow("device refused by the identity rules",
+               {R"({"net": [{"name": "A", "type": "lrr", "master_id": 1, "tcus": [{"submaster_id":
+                    7}, {"submaster_id": 7}]}, {"name": "B", "type": "lrr"}]})",
+                "A lrr 1 [1.7]", "Submaster ID 7 is already in use"});
+    }
+
+    void reads() {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        window->clearNetwork();
+        writeFile(test->home.filePath("in.net"),
+                  text.toUtf8().replace("<NUL>", QByteArray(1, '\0')));
+        QStringList seen;
+        ModalAnswerer answerer(error.isEmpty() ? "" : "OK", &seen);
+        QCOMPARE(window->load(test->home.filePath("in.net").toStdString()), error.isEmpty());
+        QVERIFY(answerer.allAnswered());
+        QTEST(networkOf(*window), "network");
+        QString message = "Load network configuration file: " + error;
+        QCOMPARE(seen.value(0).left(message.size()),
+                 error.isEmpty() ? "" : message.replace("HOME", test->home.path()));
+        for (int i = 0; i < treeOf(*window)->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* port = treeOf(*window)->topLevelItem(i);
+            QCOMPARE(port->isExpanded(), port->childCount() > 0);
+        }
+    }
+
+    // A file read into the tree comes out as it was written, also under a name of the UTF-8
+    // kind; rows already there take the values of the file's port of the same name. The first
+    // column is as wide as the row-by-row fit made it, and a port that a document lists after
+    // its last device does not widen it.
+    void roundTrip() {
+        const std::string path = test->home.filePath("ünïcode.net").toUtf8().toStdString();
+        window->addNetworkDevice(window->findNetworkPort("COM4"), 2)->set_delay(9);
+        const QString network = networkOf(*window);
+        QVERIFY(window->save(path));
+        const int fittedWidth = treeOf(*window)->columnWidth(0);
+        window->clearNetwork();
+        QCOMPARE(treeOf(*window)->columnWidth(0), fittedWidth); // clearing fits nothing
+        window->addNetworkPort("COM1", NetworkPortItem::direct, 0);
+        treeOf(*window)->setColumnWidth(0, 1);
+        QVERIFY(window->load(path));
+        QCOMPARE(treeOf(*window)->columnWidth(0), fittedWidth);
+        QCOMPARE(networkOf(*window), QString(network).replace("COM3*", "COM3"));
+        QVERIFY(!window->isModified());
+        const QString device = R"({"name": "COM4", "type": "lrr", "tcus": [{"submaster_id": 1}]})";
+        const QString wide = R"({"name": "A port named wider than any device", "type": "ignored"})";
+        QList<int> widths;
+        for (const QString& entries : {device, device + ", " + wide, wide + ", " + device}) {
+            window->clearNetwork();
+            writeFile(test->home.filePath("fit.net"), ("{\"net\": [" + entries + "]}").toUtf8());
+            QVERIFY(window->load(test->home.filePath("fit.net").toStdString()));
+            widths << treeOf(*window)->columnWidth(0);
+        }
+        QCOMPARE(widths[1], widths[0]);
+        QVERIFY(widths[2] > widths[0]);
+    }
+
+    // An entry at the configuration's place that is no readable file: a folder and loops of
+    // links count as present and the load says why; a link to nothing does not, and the network
+    // created on Yes goes where it points. The window is made after the entry.
+    void startWithOddEntry_data() {
+        addColumns({"entry", "message"});
+        addRow("directory", {"directory", "Unable to parse file"});
+        addRow("loop of links", {"loop", std::strerror(ELOOP)});
+        addRow("loop of links at its folder", {"folder loop", std::strerror(ELOOP)});
+        addRow("dangling link", {"dangling", ""});
+    }
+
+    void startWithOddEntry() {
+        QFETCH(QString, entry);
+        QFETCH(QString, message);
+        test.reset();
+        QString home, path;
+        WindowOnTestMachine machine({{"COM3", "CP210x"}}, [&](const QString& folder) {
+            home = folder;
+            const QString quarntcu = home + "/share/quarntcu";
+            path = quarntcu + "/config.net";
+            QDir().mkpath(entry == "directory"     ? path
+                          : entry == "folder loop" ? home + "/share"
+                                                   : quarntcu);
+            if (entry == "folder loop")
+                QFile::link(quarntcu, quarntcu);
+            else if (entry != "directory")
+                QFile::link(entry == "loop" ? path : home + "/elsewhere.net", path);
+        });
+        MainWindow& fresh = *machine.window;
+        const bool present = !message.isEmpty();
+        QCOMPARE(fresh.findChild<QAction*>("actionNetwork_create")->isEnabled(), !present);
+        QCOMPARE(fresh.findChild<QAction*>("actionNetwork_delete")->isEnabled(), present);
+        QStringList seen;
+        ModalAnswerer answerer(present ? "OK" : "Yes", &seen);
+        QCOMPARE(fresh.load(), !present);
+        QVERIFY(answerer.allAnswered());
+        if (present)
+            QVERIFY2(seen.value(0).startsWith("Load network configuration file: ") &&
+                         seen.value(0).contains(message),
+                     qPrintable(seen.value(0)));
+        else
+            QVERIFY(contentOf(home + "/elsewhere.net").contains("\"COM3\"") &&
+                    QFileInfo(path).isSymLink());
+    }
+
+    // A write cut short by a full disk fails the save and leaves the old file and the backups as
+    // they were, also where the folder allows no new file and the file is rewritten in place.
+    void savingOntoAFullDisk_data() {
+        addColumns({"steps"});
+        for (const char* steps :
+             {"save", "okButton", "close", "actionNetwork_create", "inPlace save", "inPlace close"})
+            addRow(steps, {steps});
+    }
+
+    void savingOntoAFullDisk() {
+        QFETCH(QString, steps);
+        const QString folder = QFileInfo(config).path();
+        SmallDisk disk(folder, 64);
+        if (!disk.error().isEmpty())
+            QSKIP(qPrintable("needs root to mount a small disk: " + disk.error()));
+        writeFile(config, saved);
+        const QDir backups(QString::fromStdString(window->getDataFileName()) + "/backups");
+        backups.mkpath(".");
+        for (int day = 1; day <= 5; ++day)
+            writeFile(backups.filePath(QString("config-2020-01-0%1_00-00-00.000.net").arg(day)),
+                      "");
+        const QStringList kept = backups.entryList(QDir::Files);
+        disk.fill();
+        std::optional<PermissionsObeyed> obeyed;
+        if (steps.startsWith("inPlace ")) {
+            QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            obeyed.emplace();
+        }
+        // More than the page the old file holds on the disk.
+        for (int port = 10; port < 70; ++port)
+            window->addNetworkPort(QString("COM%1").arg(port), NetworkPortItem::lrr, 1);
+        QStringList seen;
+        ModalAnswerer answerer("OK", &seen);
+        if (steps.endsWith("save"))
+            window->save(window->getQuarnTCUDataFileName());
+        else
+            steps.endsWith("close") ? void(window->close()) : run(*window, steps);
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(seen, QStringList("Save network configuration file: Unable to write file \"" +
+                                   config + '"'));
+        QCOMPARE(contentOf(config), saved);
+        QCOMPARE(window->isVisible(), !steps.endsWith("close"));
+        QVERIFY(window->isModified());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"config.net", "filler"}));
+        QCOMPARE(backups.entryList(QDir::Files), kept); // none added, none dropped
+    }
+
+    // Each save of the configuration keeps the version it replaces, the newest five, named after
+    // the time; other files keep none.
+    void savesKeepTheLastFiveVersions() {
+        const QDir backups(QString::fromStdString(window->getDataFileName()) + "/backups");
+        QList<QByteArray> replaced;
+        for (int save = 1; save <= 6; ++save) {
+            replaced << contentOf(config);
+            window->addNetworkPort(QString("COM%1").arg(save + 10), NetworkPortItem::direct, 0);
+            QVERIFY(window->save(window->getQuarnTCUDataFileName()));
+        }
+        const QStringList names = backups.entryList(QDir::Files, QDir::Name);
+        QCOMPARE(names.size(), 5);
+        const QRegularExpression dated(R"(^config-\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.\d{3}\.net$)");
+        for (int i = 0; i < names.size(); ++i) {
+            QVERIFY2(dated.match(names[i]).hasMatch(), qPrintable(names[i]));
+            QCOMPARE(contentOf(backups.filePath(names[i])), replaced[i + 1]);
+        }
+        const std::string exported = test->home.filePath("export.net").toStdString();
+        QVERIFY(window->save(exported) && window->save(exported));
+        QCOMPARE(backups.entryList(QDir::Files, QDir::Name), names);
+    }
+
+    // Every CP210x adapter of the machine, in any letter case, and only those, sorted; without
+    // one, and with an empty tree, a direct port "auto". Ports already there stay.
+    void defaultNetwork() {
+        const std::pair<std::vector<WindowOnTestMachine::Port>, const char*> machines[] = {
+            {{{"COM3", "Silicon Labs cp210x USB to UART Bridge"},
+              {"COM4", "Communications Port"},
+              {"COM10", "CP210X"},
+              {"COM5", "USB Serial Port (FTDI)"}},
+             "COM10* ignored, COM3* ignored"},
+            {{{"COM1", "Communications Port"}}, "auto direct"}};
+        for (const auto& [ports, network] : machines) {
+            WindowOnTestMachine machine(ports);
+            QCOMPARE(networkOf(*machine.window), QString(network));
+            QCOMPARE(machine.window->isModified(), QString(network) == "auto direct");
+        }
+        window->clearNetwork();
+        window->addNetworkPort("com3", NetworkPortItem::lrr, 5);
+        QVERIFY(window->createDefaultNetwork());
+        QCOMPARE(networkOf(*window), QString("com3 lrr 5"));
+        window->addNetworkPort("COM8", NetworkPortItem::ignored, 0);
+        window->deleteItem(window->findNetworkPort("com3"));
+        QVERIFY(window->createDefaultNetwork());
+        QCOMPARE(networkOf(*window), QString("COM3* ignored, COM8 ignored"));
+    }
+
+    // The configuration lies in "quarntcu" beside the program's own data folder; both folders
+    // are made when asked for, the file is not.
+    void dataLocation() {
+        const QString dataHome = QFileInfo(test->dataHome()).canonicalFilePath();
+        const QString own = dataHome + '/' + QCoreApplication::applicationName();
+        QDir(dataHome).removeRecursively();
+        QCOMPARE(QFileInfo(QString::fromStdString(window->getDataFileName())).canonicalFilePath(),
+                 own);
+        QDir(dataHome).removeRecursively();
+        QCOMPARE(configFileOf(*window), dataHome + "/quarntcu/config.net");
+        QVERIFY(QFileInfo(own).isDir() && QFileInfo(dataHome + "/quarntcu").isDir());
+        QVERIFY(!QFileInfo::exists(configFileOf(*window)));
+    }
     // Deleting the current row makes the tree select a neighbour while the row is half
     // destroyed; the menus recomputed then must not see it in the clipboard.
     void deletingTheCurrentRow() {
