@@ -10,31 +10,23 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-namespace {
-
-QString failed(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-} // namespace
-
+// Each step runs only when the one before succeeded; the first that fails says why.
 SmallDisk::SmallDisk(const QString& folder, int kibibytes) : folder(folder) {
     const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k";
-    if (::unshare(CLONE_NEWNS) != 0) {
-        failure = failed("no mount namespace of its own");
-    } else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        failure = failed("cannot make the mounts private");
-    } else if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                       options.constData()) != 0) {
-        failure = failed("cannot mount a tmpfs");
-    }
+    const char* failed = ::unshare(CLONE_NEWNS) != 0 ? "no mount namespace of its own"
+                         : ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+                             ? "cannot make the mounts private"
+                         : ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                                   options.constData()) != 0
+                             ? "cannot mount a tmpfs"
+                             : nullptr;
+    if (failed != nullptr)
+        failure = QString("%1: %2").arg(failed, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 SmallDisk::~SmallDisk() {
-    if (failure.isEmpty()) {
+    if (failure.isEmpty())
         ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
-    }
 }
 
 void SmallDisk::fill() {
