@@ -14,10 +14,9 @@
 #include <functional>
 #include <memory>
 
-// A main window on a test machine: HOME and XDG_DATA_HOME in a fresh temporary folder, so that
-// no test touches the real user's files, and the machine's serial ports, each a port name and a
-// device description (by default one radio adapter, COM3). beforeWindow gets the home folder
-// before the window is made.
+// A main window on a test machine: HOME and XDG_DATA_HOME in a fresh temporary folder, and
+// serial ports as port name and device description (by default one radio adapter, COM3).
+// beforeWindow gets the home folder before the window is made.
 class WindowOnTestMachine {
 public:
     using Port = std::pair<std::string, std::string>;
@@ -57,10 +56,6 @@ private:
 
 inline QTreeWidget* treeOf(MainWindow& window) {
     return window.findChild<QTreeWidget*>("treeWidget");
-}
-
-inline QString configFileOf(MainWindow& window) {
-    return QString::fromStdString(window.getQuarnTCUDataFileName());
 }
 
 inline void writeFile(const QString& path, const QByteArray& content) {
