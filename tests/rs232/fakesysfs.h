@@ -35,8 +35,7 @@ public:
         }
     }
 
-    // A tty of the device at devicePath, or of none: a virtual terminal. Type 0 is what the serial
-    // core gives a port it registered without finding hardware.
+    // A tty of the device at devicePath, or a virtual one; type 0 marks a port without hardware.
     void tty(const std::string& name, const std::string& devicePath, const std::string& type = {}) {
         const std::filesystem::path device =
             root / "devices" / (devicePath.empty() ? "virtual" : devicePath);

@@ -123,9 +123,8 @@ private slots:
                                            L"Az") == euroBytes + "\xEF\xBF\xBDz");
     }
 
-    // Codepoint reads one sequence through the function and leaves the rest. A value beyond
-    // every sequence has no UTF-8 form; an exhausted source gives INVALID, and the safe decoder
-    // turns every failure into INVALID.
+    // Codepoint reads one sequence and leaves the rest; a value beyond every sequence has no UTF-8
+    // form. An exhausted source, and any failure to the safe decoder, gives INVALID.
     void readsAndWritesCodepoints() {
         const std::string bytes = "\xF0\x9F\x98\x80!";
         const std::wstring units = L"\x1D83D\xDE00!";
