@@ -96,19 +96,6 @@ private slots:
             check(c, utf::ws2s_utf, utf::ws2s_utf_safe);
     }
 
-    void convertsEveryCodePoint() {
-        QVector<uint> points;
-        for (uint value = 0; value <= 0x10FFFF; ++value) {
-            if ((value < 0xD800 || value > 0xDFFF) && value != 0xFFFD)
-                points << value;
-        }
-        const QString text = QString::fromUcs4(points.data(), points.size());
-        const std::string bytes = text.toStdString();
-        const std::wstring units(text.utf16(), text.utf16() + text.size());
-        QVERIFY(utf::s2ws_utf(bytes) == units);
-        QVERIFY(utf::ws2s_utf(units) == bytes);
-    }
-
     // A sequence that starts in the last unit of a chunk, after input that yields the most
     // output per unit, and ends in the next chunk, whole or failed.
     void convertsAcrossChunkEdge() {
