@@ -19,10 +19,9 @@ struct FakeDevice {
     std::map<std::uint32_t, RegistryValue> properties;
 };
 
-// A scripted platform with the system's result codes. Discovery: devices per class or interface
-// (told apart by the first field of their GUID), a tree of instance identifiers with their
-// parents, the SERIALCOMM key. Opening a port: each call is logged with its arguments, the one
-// named failing fails, the state reported has DCB flags that must be kept, and transfers fail.
+// A scripted platform with the system's result codes: devices per class (keyed by GUID data1),
+// nodes with identifier and parent, SERIALCOMM; port calls are logged with their arguments, the
+// one named failing fails, the state reported has DCB flags to keep, and transfers fail.
 class FakePlatform : public Platform {
 public:
     using Key = std::map<std::string, RegistryValue>;

@@ -7,9 +7,8 @@
 
 namespace RS232::test {
 
-// A sysfs tree in the kernel's layout for the Linux backend to read: devices under devices/ with
-// links to their bus and driver, ttys listed in class/tty. It starts with a USB root hub on a PCI
-// controller, where USB devices are plugged in.
+// A sysfs tree in the kernel's layout: devices under devices/ linked to their bus and driver,
+// ttys in class/tty, and a USB root hub on a PCI controller for USB devices to plug into.
 class FakeSysfs {
 public:
     static inline const std::string hub = "pci0000:00/0000:00:14.0/usb1";

@@ -30,8 +30,7 @@ FakeDevice namedDevice(DevNode node, const std::string& portName, const std::str
     return device;
 }
 
-// A record as one line: name, system location, description, manufacturer, vendor:product,
-// serial number, and with settings the line settings, the handle and the mode.
+// A record as one line; with settings, the line settings, handle and mode follow.
 QString fieldsOf(const Serial& port, bool settings = false) {
     QString fields =
         QString::fromStdString(port.portName + '|' + port.systemLocation + '|' + port.description +

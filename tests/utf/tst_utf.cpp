@@ -8,8 +8,7 @@
 
 namespace {
 
-// Units as hexadecimal numbers separated by spaces, "C3 A9" or "D83D DE00"; "41*20" is 41
-// twenty times.
+// Units in hexadecimal separated by spaces, "C3 A9" or "D83D DE00"; "41*20" is 41 twenty times.
 template <class Text> Text parsed(const char* hex) {
     Text text;
     for (const QString& unit : QString(hex).split(' ', Qt::SkipEmptyParts)) {

@@ -1,6 +1,5 @@
-// Enumeration through the real device setup interface and registry. A fresh Wine prefix lists
-// COM1 in SERIALCOMM only, with no device of the Ports class behind it; vexalo-ports, run after
-// this program, shows the whole list.
+// Enumeration through the real device setup interface and registry: a fresh Wine prefix lists
+// COM1 in SERIALCOMM only, with no device of the Ports class behind it.
 #include "check.h"
 #include "rs232/serial.h"
 
