@@ -1,7 +1,6 @@
 #include "app/commandline.h"
 #include "app/getopt.h"
 #include "app/translations.h"
-#include "app/usage.h"
 #include "dialogs/about.h"
 
 #include <QDeadlineTimer>
@@ -129,13 +128,6 @@ private slots:
                      QString(expected));
             QCOMPARE(usage, usageText.repeated(usage.count("Usage: ")));
         }
-    }
-
-    void usageWithoutProgramPathFailsTheStream() {
-        CapturedStreams streams;
-        help(nullptr);
-        QVERIFY(std::cerr.fail());
-        QCOMPARE(streams.err.str(), std::string("Usage: "));
     }
 
     void helpExitsBeforeAnythingIsCreated() {

@@ -19,6 +19,17 @@ struct FakeDevice {
     std::map<std::uint32_t, RegistryValue> properties;
 };
 
+// A device whose key names the port and, given a text, whose description is that text.
+inline FakeDevice namedDevice(DevNode node, const std::string& portName,
+                              const std::string& text = {}) {
+    FakeDevice device;
+    device.node = node;
+    device.keyValues["PortName"] = stringValue(portName);
+    if (!text.empty())
+        device.properties[spdrpDeviceDesc] = stringValue(text);
+    return device;
+}
+
 // A scripted platform with the system's result codes: devices per class (keyed by GUID data1),
 // nodes with identifier and parent, SERIALCOMM; port calls are logged with their arguments, the
 // one named failing fails, the state reported has DCB flags to keep, and transfers fail.

@@ -1,6 +1,5 @@
 #include "fakeplatform.h"
 #include "fakesysfs.h"
-#include "messageof.h"
 #include "rs232/platform_linux.h"
 #include "rs232/serial.h"
 #include "rs232/termios_linux.h"
@@ -9,25 +8,29 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <poll.h>
 #include <pty.h>
+#include <stdexcept>
 #include <thread>
 #include <tuple>
 #include <unistd.h>
 
 using namespace RS232;
 using test::FakeDevice;
+using test::namedDevice;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-FakeDevice namedDevice(DevNode node, const std::string& portName, const std::string& text = {}) {
-    FakeDevice device;
-    device.node = node;
-    device.keyValues["PortName"] = stringValue(portName);
-    if (!text.empty())
-        device.properties[spdrpDeviceDesc] = stringValue(text);
-    return device;
+// The message of the runtime_error that action throws; empty when it throws none.
+QString messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::runtime_error& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return QString();
 }
 
 // A record as one line; with settings, the line settings, handle and mode follow.
@@ -58,14 +61,10 @@ QStringList enumerated(const test::FakePlatform& fake) {
 
 // A pseudo-terminal: the test plays the device at the master end, the port opens the slave.
 struct Pty {
-    int master = -1;
-    int slave = -1;
-    std::string path = openPair(master, slave);
+    int master = -1, slave = -1;
+    char path[128] = {};
 
-    static std::string openPair(int& master, int& slave) {
-        char name[128] = {};
-        return ::openpty(&master, &slave, name, nullptr, nullptr) == 0 ? name : "";
-    }
+    Pty() { ::openpty(&master, &slave, path, nullptr, nullptr); }
     ~Pty() {
         ::close(master);
         ::close(slave);
@@ -225,7 +224,8 @@ private slots:
     }
 
     // The Linux backend over a sysfs tree: ports with hardware only, described from their USB
-    // device, interface or driver; a rescan reads a changed device again.
+    // device, interface or driver; an attribute that cannot be read counts as absent; a rescan
+    // reads a changed device again.
     void describesPortsFromSysfs() {
         QTemporaryDir directory;
         const std::string root = directory.path().toStdString();
@@ -235,6 +235,8 @@ private slots:
                            "ttyUSB0", "cp210x");
         sysfs.addUsbSerial("1-2.3", "idVendor=0403;idProduct=6001;serial=A6ab;product=" + product,
                            "ttyUSB1", "ftdi_sio");
+        std::filesystem::create_directory(root + "/devices/" + test::FakeSysfs::hub +
+                                          "/1-2.3/manufacturer");
         const std::string acm = test::FakeSysfs::hub + "/1-4";
         sysfs.device(acm, "usb", "usb", "idVendor=2341;idProduct=0043;manufacturer=Arduino");
         sysfs.device(acm + "/1-4:1.0", "usb", "cdc_acm", "bInterfaceNumber=00;interface=CDC ACM");
@@ -322,7 +324,7 @@ private slots:
     void transfersThroughTerminal() {
         installPlatform(nullptr);
         Pty pty;
-        Serial port(pty.path.substr(5), "");
+        Serial port(pty.path + 5, ""); // without "/dev/"
         char buffer[16];
         const QString notOpen = QString::fromStdString("Serial port is not open: " + port.portName);
         QCOMPARE(messageOf([&] { port.read(buffer, 1); }), notOpen);
@@ -368,7 +370,7 @@ private slots:
     void opensExclusivelyOrFails() {
         installPlatform(nullptr);
         Pty pty;
-        const QString name = QString::fromStdString(pty.path);
+        const QString name(pty.path);
         Serial oddRate(pty.path, "");
         oddRate.baudRate = 12345;
         QCOMPARE(messageOf([&oddRate] { oddRate.open(); }), "Unable to set COMM state: " + name);

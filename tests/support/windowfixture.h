@@ -25,13 +25,9 @@ public:
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_DATA_HOME", dataHome().toUtf8());
         RS232::DevNode node = 1;
-        for (const auto& [name, description] : ports) {
-            RS232::test::FakeDevice device;
-            device.node = node++;
-            device.keyValues["PortName"] = RS232::stringValue(name);
-            device.properties[RS232::spdrpDeviceDesc] = RS232::stringValue(description);
-            fake.addDevice(RS232::guidDevclassPorts, device);
-        }
+        for (const auto& [name, description] : ports)
+            fake.addDevice(RS232::guidDevclassPorts,
+                           RS232::test::namedDevice(node++, name, description));
         RS232::installPlatform(&fake);
         if (beforeWindow)
             beforeWindow(home.path());

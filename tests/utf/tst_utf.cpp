@@ -129,13 +129,11 @@ private slots:
         QCOMPARE(hex(written) + ", " + hex(writtenUnits), QString("EF BF BD, DBC0 DC00"));
         QVERIFY(utf::Codepoint::input(utf::byte_source([](char&) { return false; })) ==
                 utf::Codepoint::INVALID);
-        QVERIFY_EXCEPTION_THROWN(utf::Codepoint::input(utf::byte_source()), std::bad_function_call);
         QVERIFY(utf::Codepoint::input_safe(utf::byte_source()) == utf::Codepoint::INVALID);
         const auto failing = [](auto&) -> bool { throw std::runtime_error("source failed"); };
         QVERIFY_EXCEPTION_THROWN(utf::Codepoint::input(utf::wide_source(failing)),
                                  std::runtime_error);
         QVERIFY(utf::Codepoint::input_safe(utf::wide_source(failing)) == utf::Codepoint::INVALID);
-        QCOMPARE(QByteArray(utf::invalid_encoding_exception().what()), "Invalid UTF encoding");
     }
 };
 
