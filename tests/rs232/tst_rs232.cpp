@@ -324,7 +324,7 @@ private slots:
     void transfersThroughTerminal() {
         installPlatform(nullptr);
         Pty pty;
-        Serial port(pty.path + 5, ""); // without "/dev/"
+        Serial port(pty.path + 5, "");
         char buffer[16];
         const QString notOpen = QString::fromStdString("Serial port is not open: " + port.portName);
         QCOMPARE(messageOf([&] { port.read(buffer, 1); }), notOpen);
