@@ -54,6 +54,7 @@ install_dir=$program_files/Tessarund
 local_app_data=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')" | sed 's|/$||')
 config=$local_app_data/quarntcu/config.net
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' | sed 's|/$||')/Tessarund
+wineserver -w
 echo "prefix ready after $(($(date +%s) - started)) s; display $DISPLAY"
 
 passed=0
@@ -91,9 +92,24 @@ fail() {
     return 1
 }
 
+# Wine's errors of each installer run go to install.log. One CI run saw the installer end with
+# status 1 at once, before it installed anything, in a prefix that ran it fine when tried again;
+# such an attempt is said and made once more, anything else fails.
+run_installer() {
+    WINEDEBUG=err+all timeout 300 wine "$installer" /S >>"$artifacts/install.log" 2>&1
+}
+
 install_silently() {
     [[ -f $installer ]] || fail "no installer at $installer" || return
-    timeout 300 wine "$installer" /S || fail "the installer exited with $?" || return
+    local status=0
+    run_installer || status=$?
+    if ((status != 0)) && [[ ! -e $install_dir ]]; then
+        echo "the installer ended with $status and installed nothing (see install.log); again"
+        wineserver -w
+        status=0
+        run_installer || status=$?
+    fi
+    ((status == 0)) || fail "the installer exited with $status" || return
     wineserver -w
     # Everything of the package, byte for byte, and nothing else but the uninstaller.
     diff -r "$build_dir/stage/tessarund-$version" "$install_dir" >"$work/install.diff" || true
