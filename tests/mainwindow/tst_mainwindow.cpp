@@ -289,6 +289,9 @@ private slots:
                 expected += ", " + change;
         }
         QCOMPARE(networkOf(*window), expected);
+        const int width = treeOf(*window)->columnWidth(0); // rows added are fitted in
+        treeOf(*window)->resizeColumnToContents(0);
+        QVERIFY(width >= treeOf(*window)->columnWidth(0));
         const QByteArray tree = storage::networkText(*treeOf(*window));
         QByteArray file = contentOf(config);
         QTEST(stateOf(*window) + (file == saved  ? ""

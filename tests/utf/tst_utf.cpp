@@ -114,8 +114,7 @@ private slots:
     void readsAndWritesCodepoints() {
         const std::string bytes = "\xF0\x9F\x98\x80!";
         const std::wstring units = L"\x1D83D\xDE00!";
-        std::size_t byte = 0;
-        std::size_t unit = 0;
+        std::size_t byte = 0, unit = 0;
         const auto read = utf::Codepoint::input(utf::byte_source(
             [&](char& c) { return byte < bytes.size() && (c = bytes[byte++], true); }));
         QCOMPARE(read.value + byte, 0x1F600u + 4);
