@@ -169,11 +169,18 @@ end_editor() {
     wait "$editor_pid" 2>/dev/null || true
 }
 
-# The id of the first window whose whole title is $1, waiting up to a minute for it.
+# The id of the first window whose whole title is $1, waiting up to a minute for it. It is
+# searched again until found: a search fails outright when a window it is looking at goes away
+# meanwhile, which Wine's short-lived windows at start-up do.
 find_window() {
-    local pattern
+    local pattern found deadline=$((SECONDS + 60))
     pattern="^$(sed 's/[]\\.[^$*+?(){}|]/\\&/g' <<<"$1")\$"
-    timeout 60 xdotool search --sync --onlyvisible --name "$pattern" 2>/dev/null | head -1
+    while ((SECONDS < deadline)); do
+        found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1) || true
+        [[ -n $found ]] && echo "$found" && return
+        sleep 0.2
+    done
+    return 1
 }
 
 # A screenshot of one window, kept as an artifact.
