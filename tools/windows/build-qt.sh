@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # Builds the part of Qt 5.15.8 the editor needs (Core, Gui, Widgets, the windows platform plugin,
-# the ico image plugin and the host tools moc, uic, rcc, qmake) for x86_64-w64-mingw32, from
-# Debian's qtbase source package. Run as root on Debian 12:
+# the ico image plugin, the windowsvista style plugin and the host tools moc, uic, rcc, qmake) for
+# x86_64-w64-mingw32, from Debian's qtbase source package. Run as root on Debian 12:
 #   tools/windows/build-qt.sh [QT_DIR]
-# QT_DIR defaults to ~/.cache/tessarund/qt-5.15.8-mingw-w64. A finished build is reused; a
-# folder without the marker written last is an interrupted build and is started again.
+#   tools/windows/build-qt.sh --is-complete [QT_DIR]   only tells whether QT_DIR is ready (status)
+# QT_DIR defaults to ~/.cache/tessarund/qt-5.15.8-mingw-w64. The marker written last names the
+# parts the folder holds: a build with every part named here is reused; any other folder (an
+# interrupted build, or one made before a part was added) is built again.
 # Qt is built in place (prefix = build folder), so bin/qmake and lib/cmake work from there.
 set -euo pipefail
+
+only_check=false
+if [[ ${1:-} == --is-complete ]]; then
+    only_check=true
+    shift
+fi
 
 qt_version=5.15.8
 qt_dir=${1:-${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-$qt_version-mingw-w64}}
 marker=$qt_dir/.tessarund-qt-complete
 jobs=${VEXALO_JOBS:-2}
+# What the marker records; change it whenever a part is added below.
+parts="qt $qt_version: core gui widgets platform-windows imageformat-ico style-windowsvista"
+
+is_complete() { [[ -f $marker && $(<"$marker") == "$parts" ]]; }
+
+if $only_check; then
+    is_complete
+    exit
+fi
 
 # Qt's CMake files name every plugin it could build and refuse to load when one is missing:
 # drop the ones that were not built. Also run on a finished cache, which an older version of this
@@ -25,10 +42,12 @@ drop_unbuilt_plugins() {
     done
 }
 
-if [[ -f $marker ]]; then
+if is_complete; then
     drop_unbuilt_plugins
     echo "Qt $qt_version for mingw-w64 already built in $qt_dir"
     exit 0
+elif [[ -f $marker ]]; then
+    echo "Qt in $qt_dir was built with \"$(<"$marker")\", not \"$parts\": building it again"
 fi
 
 as_root() {
@@ -105,10 +124,11 @@ make -C src -j"$jobs" sub-widgets-make_first
 make -C src -j"$jobs" sub-platformsupport-make_first sub-winmain-make_first
 make -C src/plugins/platforms -j"$jobs" sub-windows-make_first
 make -C src/plugins/imageformats -j"$jobs" sub-ico-make_first
+make -C src/plugins/styles -j"$jobs" sub-windowsvista-make_first
 echo "== build took $(elapsed "$build_start")"
 
 drop_unbuilt_plugins
 # Object files are not needed to build against this Qt.
 find "$qt_dir/src" -type d -name .obj -prune -exec rm -rf {} +
-touch "$marker"
+echo "$parts" >"$marker"
 echo "== Qt $qt_version for mingw-w64 ready in $qt_dir ($(elapsed "$start") in all)"
