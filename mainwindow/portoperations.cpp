@@ -2,27 +2,14 @@
 
 #include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
+#include "model/networkrules.h"
 #include "ui_mainwindow.h"
 
-#include <stdexcept>
-
-namespace {
-
-std::runtime_error ruleViolation(const QString& message) {
-    return std::runtime_error(message.toUtf8().toStdString());
-}
-
-bool validId(int id) {
-    return id >= 1 && id <= 255;
-}
-
-} // namespace
-
 NetworkPortItem* MainWindow::findNetworkPort(const QString& name) const {
-    const QString wanted = name.toLower();
+    const QString wanted = networkrules::portKey(name);
     for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = ui->treeWidget->topLevelItem(i);
-        if (row->text(0).toLower() == wanted) {
+        if (networkrules::portKey(row->text(0)) == wanted) {
             return static_cast<NetworkPortItem*>(row);
         }
     }
@@ -31,12 +18,7 @@ NetworkPortItem* MainWindow::findNetworkPort(const QString& name) const {
 
 NetworkPortItem* MainWindow::addNetworkPort(const QString& name, NetworkPortItem::port_type_t type,
                                             int masterId) {
-    if (findNetworkPort(name) != nullptr) {
-        throw ruleViolation(tr("Port \"%1\" is already defined").arg(name));
-    }
-    if (type == NetworkPortItem::lrr && !validId(masterId)) {
-        throw ruleViolation(tr("Master ID %1 is invalid [1..255]").arg(masterId));
-    }
+    networkrules::checkNewPort(name, findNetworkPort(name) != nullptr, type, masterId);
     auto* port = new NetworkPortItem(name, false);
     port->set_port_type(type);
     if (type == NetworkPortItem::lrr) {
@@ -56,17 +38,9 @@ NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int subma
 
 NetworkDeviceItem* MainWindow::addNetworkDevice(NetworkPortItem* port, int submasterId,
                                                 std::bitset<256>& inUse) {
-    if (!validId(submasterId)) {
-        throw ruleViolation(tr("Submaster ID %1 is invalid [1..255]").arg(submasterId));
-    }
-    const auto bit = static_cast<std::size_t>(submasterId);
-    if (inUse.test(bit)) {
-        throw ruleViolation(tr("Submaster ID %1 is already in use").arg(submasterId));
-    }
-    inUse.set(bit);
-    const QString name =
-        QStringLiteral("%1.%2").arg(QStringLiteral("TCU "), QString::number(submasterId));
-    auto* device = new NetworkDeviceItem(name, port, submasterId);
+    networkrules::claimSubmasterId(submasterId, inUse);
+    auto* device =
+        new NetworkDeviceItem(NetworkDeviceItem::nameFor(submasterId), port, submasterId);
     batching->fitNameColumn();
     modified = true;
     return device;

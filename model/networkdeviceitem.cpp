@@ -11,6 +11,10 @@ NetworkDeviceItem::NetworkDeviceItem(const QString& name, NetworkPortItem* port,
     appendTo(port);
 }
 
+QString NetworkDeviceItem::nameFor(int submasterId) {
+    return QStringLiteral("%1.%2").arg(QStringLiteral("TCU "), QString::number(submasterId));
+}
+
 QString NetworkDeviceItem::to_string() const {
     const int masterId = port != nullptr ? port->master_id : 0;
     return QString::number(masterId) + QLatin1Char('.') + QString::number(submaster_id);

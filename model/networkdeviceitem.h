@@ -13,6 +13,9 @@ public:
     // The row is drawn before it joins port's children, so a sorted tree places it once.
     NetworkDeviceItem(const QString& name, NetworkPortItem* port, int submasterId = 1);
 
+    // The name a new device gets: "TCU .7" for submaster ID 7.
+    static QString nameFor(int submasterId);
+
     QString to_string() const override;
     void update_row() override;
     bool can_add() const override;

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTreeWidget>
 
 #include <stdexcept>
 
@@ -99,13 +98,13 @@ void appendPort(QByteArray& out, const NetworkPortItem& port) {
 }
 
 std::runtime_error failure(const char* text, const QString& argument) {
-    const QString message = QCoreApplication::translate("MainWindow", text).arg(argument);
+    const QString message = QCoreApplication::translate("NetworkFormat", text).arg(argument);
     return std::runtime_error(message.toUtf8().toStdString());
 }
 
 std::runtime_error failure(const char* text) {
     return std::runtime_error(
-        QCoreApplication::translate("MainWindow", text).toUtf8().toStdString());
+        QCoreApplication::translate("NetworkFormat", text).toUtf8().toStdString());
 }
 
 NetworkPortItem::port_type_t portType(const QJsonValue& value) {
@@ -115,13 +114,13 @@ NetworkPortItem::port_type_t portType(const QJsonValue& value) {
             return static_cast<NetworkPortItem::port_type_t>(index);
         }
     }
-    throw failure(QT_TRANSLATE_NOOP("MainWindow", "Invalid device type \"%1\""), name);
+    throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "Invalid device type \"%1\""), name);
 }
 
 void readDevices(const QJsonArray& devices, NetworkSink& sink) {
     for (const QJsonValue& entry : devices) {
         if (!entry.isObject()) {
-            throw failure(QT_TRANSLATE_NOOP("MainWindow", "TCU structure is not an object"));
+            throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "TCU structure is not an object"));
         }
         const QJsonObject device = entry.toObject();
         sink.device(device.value(submasterIdKey).toInt());
@@ -136,7 +135,7 @@ void readDevices(const QJsonArray& devices, NetworkSink& sink) {
 
 void readPort(const QJsonValue& entry, NetworkSink& sink) {
     if (!entry.isObject()) {
-        throw failure(QT_TRANSLATE_NOOP("MainWindow", "Port structure is not an object"));
+        throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "Port structure is not an object"));
     }
     const QJsonObject port = entry.toObject();
     sink.port(port.value(nameKey).toString());
@@ -158,16 +157,29 @@ void readPort(const QJsonValue& entry, NetworkSink& sink) {
 
 } // namespace
 
-QByteArray networkText(const QTreeWidget& tree) {
+QByteArray networkText(const QList<const NetworkPortItem*>& ports) {
     QByteArray out("{\n    \"net\": [\n");
-    const int ports = tree.topLevelItemCount();
-    for (int i = 0; i < ports; ++i) {
+    for (int i = 0; i < ports.size(); ++i) {
         out += i > 0 ? ",\n" : "";
-        appendPort(out, *static_cast<const NetworkPortItem*>(tree.topLevelItem(i)));
+        appendPort(out, *ports[i]);
     }
-    out += ports > 0 ? "\n" : "";
+    out += ports.isEmpty() ? "" : "\n";
     out += "    ]\n}\n";
     return out;
+}
+
+void setPortValue(NetworkPortItem& port, NetworkSink::field_t field, int value) {
+    switch (field) {
+    case NetworkSink::master_id:
+        port.set_master_id(value);
+        break;
+    case NetworkSink::retries:
+        port.set_retries(value);
+        break;
+    case NetworkSink::delay:
+        port.set_delay(value);
+        break;
+    }
 }
 
 void readNetwork(const QByteArray& text, const QString& path, NetworkSink& sink) {
@@ -176,7 +188,7 @@ void readNetwork(const QByteArray& text, const QString& path, NetworkSink& sink)
     const QJsonDocument document = QJsonDocument::fromJson(end < 0 ? text : text.left(end), &error);
     if (error.error != QJsonParseError::NoError) {
         const QString message =
-            QCoreApplication::translate("MainWindow", "Unable to parse file \"%1\": %2")
+            QCoreApplication::translate("NetworkFormat", "Unable to parse file \"%1\": %2")
                 .arg(path, error.errorString());
         throw std::runtime_error(message.toUtf8().toStdString());
     }

@@ -139,22 +139,6 @@
         <translation>Ein&amp;fügen</translation>
     </message>
     <message>
-        <source>Port &quot;%1&quot; is already defined</source>
-        <translation>Port &quot;%1&quot; ist bereits definiert</translation>
-    </message>
-    <message>
-        <source>Master ID %1 is invalid [1..255]</source>
-        <translation>Master-ID %1 ist ungültig [1..255]</translation>
-    </message>
-    <message>
-        <source>Submaster ID %1 is invalid [1..255]</source>
-        <translation>Submaster-ID %1 ist ungültig [1..255]</translation>
-    </message>
-    <message>
-        <source>Submaster ID %1 is already in use</source>
-        <translation>Submaster-ID %1 wird bereits verwendet</translation>
-    </message>
-    <message>
         <source>Unable to create default network configuration</source>
         <translation>Die Standard-Netzwerkkonfiguration kann nicht erstellt werden</translation>
     </message>
@@ -203,22 +187,6 @@
         <translation>Netzwerkkonfigurationsdatei speichern</translation>
     </message>
     <message>
-        <source>Invalid device type &quot;%1&quot;</source>
-        <translation>Ungültiger Gerätetyp &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>TCU structure is not an object</source>
-        <translation>TCU-Struktur ist kein Objekt</translation>
-    </message>
-    <message>
-        <source>Port structure is not an object</source>
-        <translation>Port-Struktur ist kein Objekt</translation>
-    </message>
-    <message>
-        <source>Unable to parse file &quot;%1&quot;: %2</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
         <source>Add port request</source>
         <translation>Port hinzufügen</translation>
     </message>
@@ -259,6 +227,25 @@
     </message>
 </context>
 <context>
+    <name>NetworkFormat</name>
+    <message>
+        <source>Invalid device type &quot;%1&quot;</source>
+        <translation>Ungültiger Gerätetyp &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>TCU structure is not an object</source>
+        <translation>TCU-Struktur ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>Port structure is not an object</source>
+        <translation>Port-Struktur ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>Unable to parse file &quot;%1&quot;: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>NetworkPortPropertiesDialog</name>
     <message>
         <source>Network Port Properties</source>
@@ -291,6 +278,25 @@
     <message>
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkRules</name>
+    <message>
+        <source>Port &quot;%1&quot; is already defined</source>
+        <translation>Port &quot;%1&quot; ist bereits definiert</translation>
+    </message>
+    <message>
+        <source>Master ID %1 is invalid [1..255]</source>
+        <translation>Master-ID %1 ist ungültig [1..255]</translation>
+    </message>
+    <message>
+        <source>Submaster ID %1 is invalid [1..255]</source>
+        <translation>Submaster-ID %1 ist ungültig [1..255]</translation>
+    </message>
+    <message>
+        <source>Submaster ID %1 is already in use</source>
+        <translation>Submaster-ID %1 wird bereits verwendet</translation>
     </message>
 </context>
 <context>

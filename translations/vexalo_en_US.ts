@@ -139,22 +139,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Port &quot;%1&quot; is already defined</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Master ID %1 is invalid [1..255]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Submaster ID %1 is invalid [1..255]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Submaster ID %1 is already in use</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unable to create default network configuration</source>
         <translation type="unfinished"></translation>
     </message>
@@ -203,22 +187,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid device type &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TCU structure is not an object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port structure is not an object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to parse file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Add port request</source>
         <translation type="unfinished"></translation>
     </message>
@@ -259,6 +227,25 @@
     </message>
 </context>
 <context>
+    <name>NetworkFormat</name>
+    <message>
+        <source>Invalid device type &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCU structure is not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port structure is not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to parse file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NetworkPortPropertiesDialog</name>
     <message>
         <source>Network Port Properties</source>
@@ -290,6 +277,25 @@
     </message>
     <message>
         <source>Delay:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkRules</name>
+    <message>
+        <source>Port &quot;%1&quot; is already defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master ID %1 is invalid [1..255]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submaster ID %1 is invalid [1..255]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submaster ID %1 is already in use</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
