@@ -3,13 +3,12 @@
 #include "mainwindow/messageboxes.h"
 #include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
-#include "storage/backups.h"
-#include "storage/filewrite.h"
+#include "model/networkrules.h"
+#include "storage/networkfile.h"
 #include "storage/networkformat.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QHash>
 
 #include <stdexcept>
@@ -53,34 +52,26 @@ public:
         : window(window), tree(tree), unfitted(unfitted) {
         for (int i = tree.topLevelItemCount() - 1; i >= 0; --i) {
             auto* row = static_cast<NetworkPortItem*>(tree.topLevelItem(i));
-            portsByName.insert(row->text(0).toLower(), row); // the first row of a name wins
+            // the first row of a name wins
+            portsByName.insert(networkrules::portKey(row->text(0)), row);
         }
     }
     ~TreeSink() override { finishEntry(); }
 
     void port(const QString& name) override {
         finishEntry();
-        current = portsByName.value(name.toLower());
+        const QString key = networkrules::portKey(name);
+        current = portsByName.value(key);
         if (current == nullptr) {
             current = new NetworkPortItem(name, false);
             newPort = current;
-            portsByName.insert(name.toLower(), current);
+            portsByName.insert(key, current);
         }
         idsInUse = current->submasterIdsInUse();
     }
     void portType(NetworkPortItem::port_type_t type) override { current->set_port_type(type); }
     void portValue(field_t field, int value) override {
-        switch (field) {
-        case master_id:
-            current->set_master_id(value);
-            break;
-        case retries:
-            current->set_retries(value);
-            break;
-        case delay:
-            current->set_delay(value);
-            break;
-        }
+        storage::setPortValue(*current, field, value);
     }
     void device(int submasterId) override {
         drawLastDevice();
@@ -134,13 +125,11 @@ QString fromUtf8(const std::string& text) {
 bool MainWindow::save(const std::string& path) {
     try {
         qDebug() << "Save to" << path.c_str();
-        const QByteArray text = storage::networkText(*ui->treeWidget);
-        storage::ConfigurationBackup backup(path);
-        if (!storage::replaceFileContent(fromUtf8(path), text, storage::FileForm::text)) {
+        const QByteArray text = storage::networkText(portRows(*ui->treeWidget));
+        if (!storage::writeNetworkFile(path, text)) {
             throw std::runtime_error(
                 tr("Unable to write file \"%1\"").arg(fromUtf8(path)).toUtf8().toStdString());
         }
-        backup.keep();
         return true;
     } catch (const std::exception& error) {
         showFailure(this, tr("Save network configuration file"), error);
@@ -153,10 +142,7 @@ bool MainWindow::load(const std::string& path) {
         qDebug() << "Load from" << path.c_str();
         RowsOutOfFit unfitted; // ends after the batch, so after its fit
         const TreeBatch batch(*batching);
-        QFile file(fromUtf8(path));
-        // A file that cannot be opened reads as empty text and so fails to parse.
-        const QByteArray text =
-            file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
+        const QByteArray text = storage::readNetworkFile(path);
         TreeSink sink(*this, *ui->treeWidget, unfitted);
         storage::readNetwork(text, fromUtf8(path), sink);
         modified = false;

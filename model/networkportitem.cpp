@@ -1,9 +1,11 @@
 #include "model/networkportitem.h"
 
 #include "model/networkdeviceitem.h"
+#include "model/networkrules.h"
 #include "res/resourceicon.h"
 
 #include <QObject>
+#include <QTreeWidget>
 
 NetworkPortItem::NetworkPortItem(const QString& name, bool detected)
     : NetworkItem(name, nullptr, port_item), detected(detected) {
@@ -115,7 +117,7 @@ QList<NetworkDeviceItem*> NetworkPortItem::devices() const {
 std::bitset<256> NetworkPortItem::submasterIdsInUse() const {
     std::bitset<256> used;
     for (const NetworkDeviceItem* device : devices()) {
-        if (device->submaster_id >= 1 && device->submaster_id <= 255) {
+        if (networkrules::isValidId(device->submaster_id)) {
             used.set(static_cast<std::size_t>(device->submaster_id));
         }
     }
@@ -144,4 +146,13 @@ void NetworkPortItem::addCopyOfDevice(const NetworkItem& source) {
     auto* device = new NetworkDeviceItem(sourceDevice.name, this, sourceDevice.submaster_id);
     device->copy_from(&sourceDevice);
     device->update_row();
+}
+
+QList<const NetworkPortItem*> portRows(const QTreeWidget& tree) {
+    QList<const NetworkPortItem*> ports;
+    ports.reserve(tree.topLevelItemCount());
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        ports << static_cast<const NetworkPortItem*>(tree.topLevelItem(i));
+    }
+    return ports;
 }

@@ -7,6 +7,7 @@
 #include <bitset>
 
 class NetworkDeviceItem;
+class QTreeWidget;
 
 // A serial port of the computer: a top-level row of the tree.
 class NetworkPortItem : public NetworkItem {
@@ -47,3 +48,6 @@ private:
     void copyPort(const NetworkPortItem& source);
     void addCopyOfDevice(const NetworkItem& source);
 };
+
+// The port rows of a tree, top to bottom.
+QList<const NetworkPortItem*> portRows(const QTreeWidget& tree);

@@ -1,7 +1,5 @@
 #include "storage/datalocation.h"
 
-#include "mainwindow/mainwindow.h"
-
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -39,11 +37,3 @@ std::string configFileNameBeside(const std::string& dataDirectory) {
 }
 
 } // namespace storage
-
-std::string MainWindow::getDataFileName() const {
-    return storage::appDataDirectory();
-}
-
-std::string MainWindow::getQuarnTCUDataFileName() const {
-    return storage::configFileNameBeside(getDataFileName());
-}

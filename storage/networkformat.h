@@ -3,15 +3,14 @@
 #include "model/networkportitem.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-
-class QTreeWidget;
 
 namespace storage {
 
 // The network as a JSON document: {"net": [port, ...]}, where a port holds "name" and "type" and,
 // unless it is a direct port, "master_id", "retries", "delay" and its devices under "tcus".
-QByteArray networkText(const QTreeWidget& tree);
+QByteArray networkText(const QList<const NetworkPortItem*>& ports);
 
 // Receives what a network document describes, in document order. Each call acts at once, so a
 // document that fails half-way leaves what was read before the failure.
@@ -29,6 +28,9 @@ public:
     // retries or delay of the device added last.
     virtual void deviceValue(field_t field, int value) = 0;
 };
+
+// Sets the value of port that field names.
+void setPortValue(NetworkPortItem& port, NetworkSink::field_t field, int value);
 
 // Reads a network document (up to its first NUL byte) into sink. Throws std::runtime_error with a
 // translated message, naming path, when the text is no JSON document or a port or device entry is

@@ -1,14 +1,13 @@
-// Reads the data as a network document into a tree built the way the window builds it. Reading
-// may refuse the document only with std::runtime_error. When it succeeds, the written tree must be
-// a document of the documented shape in the very text Qt's JSON writer gives it, and reading that
-// into a fresh tree must write it unchanged.
+// Reads the data as a network document into ports and devices built under the network's rules.
+// Reading may refuse the document only with std::runtime_error. When it succeeds, the written ports
+// must be a document of the documented shape in the very text Qt's JSON writer gives it, and
+// reading that into fresh ports must write it unchanged.
 
 #include "documentshape.h"
-#include "treesink.h"
+#include "storage/portsink.h"
 
 #include <QApplication>
 #include <QJsonDocument>
-#include <QTreeWidget>
 
 #include <cstddef>
 #include <cstdint>
@@ -27,10 +26,9 @@ const QString path = QStringLiteral("fuzz.net");
 
 // Throws std::runtime_error when the document is refused.
 QByteArray readAndWrite(const QByteArray& text) {
-    QTreeWidget tree;
-    TreeSink sink(tree);
+    storage::PortSink sink;
     storage::readNetwork(text, path, sink);
-    return storage::networkText(tree);
+    return storage::networkText(sink.ports());
 }
 
 } // namespace

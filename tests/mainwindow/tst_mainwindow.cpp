@@ -292,7 +292,7 @@ private slots:
         const int width = treeOf(*window)->columnWidth(0); // rows added are fitted in
         treeOf(*window)->resizeColumnToContents(0);
         QVERIFY(width >= treeOf(*window)->columnWidth(0));
-        const QByteArray tree = storage::networkText(*treeOf(*window));
+        const QByteArray tree = storage::networkText(portRows(*treeOf(*window)));
         QByteArray file = contentOf(config);
         QTEST(stateOf(*window) + (file == saved  ? ""
                                   : file == tree ? " tree"
