@@ -91,6 +91,13 @@ private:
 
 } // namespace
 
+// The resources are compiled into a static library, so a program takes them in only when it refers
+// to them: it does so through this file, which every user of an icon links.
+static const bool resourcesRegistered = [] {
+    Q_INIT_RESOURCE(resources);
+    return true;
+}();
+
 QIcon resourceIcon(const QString& fileName) {
     static QHash<QString, QIcon> icons;
     auto found = icons.constFind(fileName);

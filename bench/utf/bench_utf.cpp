@@ -2,7 +2,7 @@
 // and prints the best of several runs. Rates are in MB (10^6 bytes) of UTF-8 per second in both
 // directions, so that the two directions of one text compare directly.
 
-#include "bench/utf/sample_text.h"
+#include "sample_text.h"
 #include "utf/utf.h"
 
 #include <QString>

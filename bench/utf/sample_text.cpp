@@ -1,4 +1,4 @@
-#include "bench/utf/sample_text.h"
+#include "sample_text.h"
 
 #include <QString>
 #include <QVector>
