@@ -100,18 +100,27 @@ inline QString networkOf(MainWindow& window) {
     return ports.join(", ");
 }
 
-// Runs the user's commands: "@PATH" selects that row ("@" selects none); any other word
-// triggers the action or presses the button of that name.
-inline void run(MainWindow& window, const QString& commands) {
+// The user's commands, ' ' between them: "@PATH" selects that row (see rowAt; "@" alone
+// selects none), any other word triggers the action or presses the push button of that object
+// name. Stops at a command that names nothing there or something disabled, and says which.
+inline QString run(MainWindow& window, const QString& commands) {
     for (const QString& command : commands.split(' ', Qt::SkipEmptyParts)) {
-        if (command.startsWith('@')) {
+        auto* action = window.findChild<QAction*>(command);
+        auto* button = window.findChild<QPushButton*>(command);
+        NetworkItem* row = command.startsWith('@') ? rowAt(window, command.mid(1)) : nullptr;
+        if (row != nullptr || command == "@") {
             treeOf(window)->clearSelection();
-            if (NetworkItem* row = rowAt(window, command.mid(1)))
+            if (row != nullptr)
                 row->setSelected(true);
-        } else if (auto* action = window.findChild<QAction*>(command)) {
+        } else if (action == nullptr && button == nullptr) {
+            return "no row, action or button \"" + command + '"';
+        } else if (!(action != nullptr ? action->isEnabled() : button->isEnabled())) {
+            return '"' + command + "\" is disabled";
+        } else if (action != nullptr) {
             action->trigger();
         } else {
-            QTest::mousePress(window.findChild<QPushButton*>(command), Qt::LeftButton);
+            QTest::mousePress(button, Qt::LeftButton);
         }
     }
+    return {};
 }
