@@ -23,13 +23,44 @@ rm -rf "$artifacts"
 mkdir -p "$artifacts"
 started=$(date +%s)
 
+# Waits up to $2 seconds for the command after them to succeed, trying it again every 0.2 s; when
+# it gives up it says, on standard error, that it waited for $1 and how long.
+wait_for() {
+    local what=$1 cap=$2 deadline=$((SECONDS + $2))
+    shift 2
+    until "$@"; do
+        if ((SECONDS >= deadline)); then
+            echo "gave up waiting for $what after $cap s" >&2
+            return 1
+        fi
+        sleep 0.2
+    done
+}
+
+fail() {
+    echo "FAIL: $*"
+    return 1
+}
+
+# Waits for every Wine process of the prefix to end, for at most 300 s.
+wine_settle() {
+    timeout 300 wineserver -w || fail "Wine's processes of the prefix were still running after 300 s"
+}
+
+# How a command run under "timeout $2" ended, with status $1.
+ended() {
+    if (($1 == 124)); then
+        echo "did not end within $2 s"
+    else
+        echo "exited with $1"
+    fi
+}
+
 echo "== Xvfb and a fresh wine prefix"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$artifacts/xvfb.log" &
 wine_helper_pids+=($!)
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
+# Xvfb writes its display number once it takes connections.
+wait_for "Xvfb's display number (see xvfb.log)" 60 test -s "$work/display" || exit 1
 export DISPLAY=:$(cat "$work/display")
 wine_new_prefix "$artifacts/wineboot.log"
 
@@ -45,7 +76,7 @@ readable_display() {
     wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
         /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-    wineserver -w
+    wine_settle
 }
 readable_display
 
@@ -54,7 +85,7 @@ install_dir=$program_files/Tessarund
 local_app_data=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')" | sed 's|/$||')
 config=$local_app_data/quarntcu/config.net
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' | sed 's|/$||')/Tessarund
-wineserver -w
+wine_settle
 echo "prefix ready after $(($(date +%s) - started)) s; display $DISPLAY"
 
 passed=0
@@ -87,11 +118,6 @@ check_installed() {
     check "$@"
 }
 
-fail() {
-    echo "FAIL: $*"
-    return 1
-}
-
 # Wine's errors of each installer run go to install.log. One CI run saw the installer end with
 # status 1 at once, before it installed anything, in a prefix that ran it fine when tried again;
 # such an attempt is said and made once more, anything else fails.
@@ -104,13 +130,13 @@ install_silently() {
     local status=0
     run_installer || status=$?
     if ((status != 0)) && [[ ! -e $install_dir ]]; then
-        echo "the installer ended with $status and installed nothing (see install.log); again"
-        wineserver -w
+        echo "the installer $(ended $status 300) and installed nothing (see install.log); again"
+        wine_settle || return
         status=0
         run_installer || status=$?
     fi
-    ((status == 0)) || fail "the installer exited with $status" || return
-    wineserver -w
+    ((status == 0)) || fail "the installer $(ended $status 300)" || return
+    wine_settle || return
     # Everything of the package, byte for byte, and nothing else but the uninstaller.
     diff -r "$build_dir/stage/tessarund-$version" "$install_dir" >"$work/install.diff" || true
     if [[ "$(cat "$work/install.diff")" != "Only in $install_dir: uninstall.exe" ]]; then
@@ -130,7 +156,7 @@ usage_text() {
     (cd "$install_dir" && timeout 60 wine vexalo.exe -h >"$work/usage.out" 2>"$work/usage.err") ||
         status=$?
     tr -d '\r' <"$work/usage.err" | tee "$artifacts/usage.txt"
-    ((status == 0)) || fail "vexalo.exe -h exited with $status" || return
+    ((status == 0)) || fail "vexalo.exe -h $(ended $status 60)" || return
     [[ ! -s $work/usage.out ]] || fail "vexalo.exe -h wrote to standard output" || return
     tr -d '\r' <"$work/usage.err" | sed '1s/^Usage: .*vexalo\.exe$/Usage: PROGRAM/' >"$work/usage.got"
     printf 'Usage: PROGRAM\n\t%s\n\t%s\n' \
@@ -145,16 +171,16 @@ start_editor() {
     editor_pid=$!
 }
 
-# Waits up to 30 s for the editor to end by itself and sets editor_status to its exit status,
+editor_ended() {
+    ! kill -0 "$editor_pid" 2>/dev/null
+}
+
+# Waits up to 120 s for the editor to end by itself and sets editor_status to its exit status,
 # or ends it and sets "timeout". A variable, not output: a command substitution's subshell
 # cannot wait for the editor.
 editor_status=
 wait_editor() {
-    for _ in $(seq 300); do
-        kill -0 "$editor_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$editor_pid" 2>/dev/null; then
+    if ! wait_for "the editor to end after its window was closed" 120 editor_ended; then
         end_editor
         editor_status=timeout
         return
@@ -169,18 +195,21 @@ end_editor() {
     wait "$editor_pid" 2>/dev/null || true
 }
 
-# The id of the first window whose whole title is $1, waiting up to a minute for it. It is
-# searched again until found: a search fails outright when a window it is looking at goes away
-# meanwhile, which Wine's short-lived windows at start-up do.
+# Sets found_window to the id of the first visible window whose title matches $1. A search fails
+# outright when a window it is looking at goes away meanwhile, which Wine's short-lived windows
+# at start-up do; it is then simply made again.
+found_window=
+window_matching() {
+    found_window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [[ -n $found_window ]]
+}
+
+# The id of the first visible window whose whole title is $1, waiting up to two minutes for it.
 find_window() {
-    local pattern found deadline=$((SECONDS + 60))
+    local pattern
     pattern="^$(sed 's/[]\\.[^$*+?(){}|]/\\&/g' <<<"$1")\$"
-    while ((SECONDS < deadline)); do
-        found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1) || true
-        [[ -n $found ]] && echo "$found" && return
-        sleep 0.2
-    done
-    return 1
+    wait_for "a visible window titled \"$1\"" 120 window_matching "$pattern" &&
+        echo "$found_window"
 }
 
 # A screenshot of one window, kept as an artifact.
@@ -190,9 +219,15 @@ screenshot() {
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$file"
 }
 
+# Gives window $1 the keyboard, waiting up to 60 s for it to take it.
+focus_window() {
+    timeout 60 xdotool windowfocus --sync "$1" ||
+        fail "window $1 did not take the keyboard focus within 60 s"
+}
+
 # Closes a window the way its title bar's close button does.
 close_window() {
-    xdotool windowfocus --sync "$1"
+    focus_window "$1" || return
     xdotool key --clearmodifiers alt+F4
 }
 
@@ -237,24 +272,30 @@ screen_text() {
     tesseract "$work/ocr.png" - 2>/dev/null | tee "${image%.png}.txt"
 }
 
-# Waits for the editor's window, keeps a screenshot of it as $1.png, sets window_text to what it
-# shows, then closes it and waits for the editor to end.
+# Keeps a screenshot of window $1 as $2.png and sets window_text to what it shows; succeeds when
+# that has the word $3.
 window_text=
+window_shows() {
+    screenshot "$1" "$artifacts/$2.png"
+    window_text=$(screen_text "$artifacts/$2.png")
+    grep -qw "$3" <<<"$window_text"
+}
+
+# Waits for the editor's window and for it to show the word $2, keeps a screenshot of it as
+# $1.png, sets window_text to what it shows, then closes it and waits for the editor to end.
 read_and_close_window() {
     local window
     window=$(find_window "$title") || true
     [[ -n $window ]] || { end_editor; fail "no window titled \"$title\""; return; }
-    sleep 2 # let the tree draw
-    screenshot "$window" "$artifacts/$1.png"
-    window_text=$(screen_text "$artifacts/$1.png")
-    close_window "$window"
+    wait_for "the window to show \"$2\" (see $1.png)" 60 window_shows "$window" "$1" "$2" || true
+    close_window "$window" || { end_editor; return 1; }
     wait_editor
 }
 
 window_over_config() {
     write_config
     start_editor editor-window
-    read_and_close_window editor-window || return
+    read_and_close_window editor-window COM24 || return
     grep -qw COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
     grep -qw COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
@@ -269,13 +310,14 @@ question_without_config() {
     start_editor enquiry
     question=$(find_window Enquiry) || true
     [[ -n $question ]] || { end_editor; fail "no \"Enquiry\" question at start-up"; return; }
-    screenshot "$question" "$artifacts/enquiry.png"
+    wait_for "the question to show \"Create\" (see enquiry.png)" 60 \
+        window_shows "$question" enquiry Create || true
     # The box wraps its text: one line of words to match.
-    question_text=$(screen_text "$artifacts/enquiry.png" | tr -s ' \n' '  ')
+    question_text=$(tr -s ' \n' '  ' <<<"$window_text")
     # N is the No button's mnemonic.
-    xdotool windowfocus --sync "$question"
+    focus_window "$question" || { end_editor; return 1; }
     xdotool key n
-    read_and_close_window empty-network || return
+    read_and_close_window empty-network Properties || return
     grep -qF "Create default network configuration file?" <<<"$question_text" ||
         fail "the question is not the one about creating the file (see enquiry.png)" || return
     # The header shows that the text was read; no port shows under it.
@@ -295,12 +337,11 @@ port_lister() {
 
 uninstall_silently() {
     # The uninstaller copies itself away and returns at once; the removal follows.
-    timeout 60 wine "$install_dir/uninstall.exe" /S || fail "the uninstaller exited with $?" || return
-    for _ in $(seq 120); do
-        [[ -e $install_dir ]] || break
-        sleep 0.5
-    done
-    wineserver -w
+    local status=0
+    timeout 60 wine "$install_dir/uninstall.exe" /S || status=$?
+    ((status == 0)) || fail "the uninstaller $(ended $status 60)" || return
+    wait_for "$install_dir to go" 180 test ! -e "$install_dir" || true
+    wine_settle || return
     [[ ! -e $install_dir ]] || { ls -R "$install_dir"; fail "$install_dir is still there"; return; }
     [[ ! -e $start_menu ]] || fail "the Start menu entry is still there" || return
     ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessarund' \
