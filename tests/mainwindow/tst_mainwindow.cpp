@@ -246,11 +246,13 @@ private slots:
                 "m sel=COM1/7 NAID",
                 deviceDialog.arg(1.7) + "-Inherit *2 Delay: Inherit (5000);" +
                     deviceDialog.arg(1.7) + "Inherit *(5) Delay: Inherit (5000)"});
-        // With its own delay only, the keyboard starts on the delay.
+        // With its own delay only, the keyboard starts on the delay; with both, on the retries.
         addRow("edit device, button",
-               {"@COM3/1 editButton actionEdit_Device", "delayInherit=0|delaySpinBox=9|OK;?|OK",
-                "3.1 => 3.1 d9", "m sel=COM3/1 NAID",
-                deviceDialog.arg(3.1) + "Inherit (5) Delay: -Inherit *9"});
+               {"@COM3/1 editButton actionEdit_Device actionEdit_Device",
+                "delayInherit=0|delaySpinBox=9|OK;?|retriesInherit=0|retriesSpinBox=3|OK;?|OK",
+                "3.1 => 3.1 r3 d9", "m sel=COM3/1 NAID",
+                deviceDialog.arg(3.1) + "Inherit (5) Delay: -Inherit *9;" + deviceDialog.arg(3.1) +
+                    "-Inherit *3 Delay: -Inherit 9"});
         addRow("edit device cancelled",
                {"@COM3/1 actionEdit_Device", "delayInherit=0|Cancel", "", "sel=COM3/1 NAID", ""});
         // Paste leaves the modified flag alone.
