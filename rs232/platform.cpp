@@ -13,8 +13,12 @@ bool operator==(const Guid& a, const Guid& b) {
            std::memcmp(a.data4, b.data4, sizeof a.data4) == 0;
 }
 
-Platform& platform() {
-    return installed ? *installed : systemPlatform();
+Platform* installedPlatform() {
+    return installed;
+}
+
+PortFiles& portFiles() {
+    return installed ? *installed : systemPortFiles();
 }
 
 void installPlatform(Platform* backend) {

@@ -87,12 +87,16 @@ constexpr std::uint32_t purgeRxAbort = 0x2;
 constexpr std::uint32_t purgeTxClear = 0x4;
 constexpr std::uint32_t purgeRxClear = 0x8;
 
-// The platform calls the serial port library makes, one operation per call, with the call's own
-// contract: result codes, sizes in bytes and the answers that make a caller's buffer grow. The
-// Windows backend forwards to the system; other backends answer in the same terms.
-class Platform {
+// The platform calls of the serial port library, one operation per Windows call, with the call's
+// own contract: result codes, sizes in bytes and the answers that make a caller's buffer grow.
+// The Windows backend forwards to the system; the tests' scripted platform answers in the same
+// terms, so that the Windows algorithms run on any machine.
+
+// The calls that find the ports: the device setup interface, the configuration manager and the
+// registry.
+class DeviceSetup {
 public:
-    virtual ~Platform() = default;
+    virtual ~DeviceSetup() = default;
 
     // SetupDiGetClassDevsA(guid, no enumerator, no window, flags): a device set or invalidHandle.
     virtual Handle getClassDevs(const Guid& guid, std::uint32_t flags) = 0;
@@ -129,6 +133,12 @@ public:
                            char* data, std::uint32_t& dataSize) = 0;
     // RegCloseKey.
     virtual void closeKey(Handle key) = 0;
+};
+
+// The calls of an open port. The Linux backend answers them through termios.
+class PortFiles {
+public:
+    virtual ~PortFiles() = default;
 
     // CreateFileA(path, GENERIC_READ | GENERIC_WRITE, unshared, no security, OPEN_EXISTING,
     // no flags, no template): a synchronous handle of the port, or invalidHandle.
@@ -152,13 +162,19 @@ public:
     virtual void closeHandle(Handle file) = 0;
 };
 
-// The backend of this process: the system's own unless a test has installed another one.
-Platform& platform();
+// A Windows machine as the library sees it, the system's own or a scripted one.
+class Platform : public DeviceSetup, public PortFiles {};
+
+// The platform a test installed, or nullptr when the system's own is in use.
+Platform* installedPlatform();
 
 // Makes backend the process's platform; nullptr brings back the system's own.
 void installPlatform(Platform* backend);
 
-// The system's backend, defined by the platform file the build selects.
-Platform& systemPlatform();
+// The port calls of the installed platform, else of the system's backend.
+PortFiles& portFiles();
+
+// The system's port calls, defined by the platform file the build selects.
+PortFiles& systemPortFiles();
 
 } // namespace RS232

@@ -1,3 +1,4 @@
+#include "rs232/enumerate_win32.h"
 #include "rs232/platform.h"
 
 #include <windows.h>
@@ -237,11 +238,20 @@ public:
     void closeHandle(Handle file) override { CloseHandle(toPointer<HANDLE>(file)); }
 };
 
-} // namespace
-
-Platform& systemPlatform() {
+Win32Platform& systemPlatform() {
     static Win32Platform system;
     return system;
+}
+
+} // namespace
+
+PortFiles& systemPortFiles() {
+    return systemPlatform();
+}
+
+void Serial::enumerate(std::vector<Serial>& ports) {
+    Platform* const installed = installedPlatform();
+    enumerateDeviceSetup(installed ? *installed : systemPlatform(), ports);
 }
 
 } // namespace RS232

@@ -21,7 +21,7 @@ CommTimeouts commTimeouts(bool blocking, std::int32_t baudRate) {
     return timeouts;
 }
 
-[[noreturn]] void closeAndThrow(Platform& system, Handle file, const std::string& message) {
+[[noreturn]] void closeAndThrow(PortFiles& system, Handle file, const std::string& message) {
     system.closeHandle(file);
     throw std::runtime_error(message);
 }
@@ -31,7 +31,7 @@ CommTimeouts commTimeouts(bool blocking, std::int32_t baudRate) {
 void Serial::open() {
     if (handle != invalidHandle)
         throw std::runtime_error("Already open: " + portName);
-    Platform& system = platform();
+    PortFiles& system = portFiles();
     const Handle file = system.createFile("\\\\.\\" + portName);
     if (file == invalidHandle)
         throw std::runtime_error("Unable to open file: " + portName);
@@ -54,7 +54,7 @@ void Serial::open() {
 void Serial::close() noexcept {
     if (handle == invalidHandle)
         return;
-    platform().closeHandle(handle);
+    portFiles().closeHandle(handle);
     handle = invalidHandle;
 }
 
@@ -71,7 +71,7 @@ void Serial::blocking(bool mode) {
 std::int32_t Serial::read(char* buffer, unsigned int size) {
     requireOpen();
     std::uint32_t done = 0;
-    if (!platform().readFile(handle, buffer, size, done))
+    if (!portFiles().readFile(handle, buffer, size, done))
         return transferFailed;
     return static_cast<std::int32_t>(done);
 }
@@ -79,14 +79,14 @@ std::int32_t Serial::read(char* buffer, unsigned int size) {
 std::int32_t Serial::write(const char* buffer, unsigned int size) {
     requireOpen();
     std::uint32_t done = 0;
-    if (!platform().writeFile(handle, buffer, size, done))
+    if (!portFiles().writeFile(handle, buffer, size, done))
         return transferFailed;
     return static_cast<std::int32_t>(done);
 }
 
 void Serial::flush() {
     requireOpen();
-    platform().flushFileBuffers(handle);
+    portFiles().flushFileBuffers(handle);
 }
 
 void Serial::requireOpen() const {

@@ -1,7 +1,6 @@
 #include "rs232/serial.h"
 
-#include "rs232/platform.h"
-
+#include <stdexcept>
 #include <utility>
 
 namespace RS232 {
@@ -29,6 +28,16 @@ Serial::~Serial() {
     close();
 }
 
+Serial Serial::find(const std::string& name) {
+    std::vector<Serial> ports;
+    enumerate(ports);
+    for (Serial& port : ports) {
+        if (port.portName == name)
+            return std::move(port);
+    }
+    throw std::runtime_error("Not found: " + name);
+}
+
 void Serial::swapDescriptions(Serial& other) noexcept {
     portName.swap(other.portName);
     systemLocation.swap(other.systemLocation);
@@ -39,6 +48,7 @@ void Serial::swapDescriptions(Serial& other) noexcept {
     std::swap(vendorIdentifier, other.vendorIdentifier);
     std::swap(hasProductIdentifier, other.hasProductIdentifier);
     std::swap(productIdentifier, other.productIdentifier);
+    usbLocation.swap(other.usbLocation);
 }
 
 // The line settings, the handle and its mode go to this record; other is left closed with the

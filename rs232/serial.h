@@ -40,6 +40,7 @@ public:
     void flush();
 
     std::string portName;
+    // The path the system opens the port under: \\.\COM3, /dev/ttyUSB0.
     std::string systemLocation;
     std::string description;
     std::string manufacturer;
@@ -48,6 +49,10 @@ public:
     std::uint16_t vendorIdentifier = 0;
     bool hasProductIdentifier = false;
     std::uint16_t productIdentifier = 0;
+    // Where a USB port sits, independent of its name and of the order of plugging: on Linux the
+    // USB interface the port belongs to as the kernel names it (bus-port path:configuration.
+    // interface, 1-1.2:1.0), so the two ports of a dual-port adapter differ; empty elsewhere.
+    std::string usbLocation;
     std::int32_t baudRate = 9600;
     std::uint8_t byteSize = 8;
     std::uint32_t stopBits = 0; // DCB numbering: 0 one, 1 one and a half, 2 two

@@ -47,14 +47,17 @@ public:
         link(root / "class/tty" / name, folder);
     }
 
-    // A usb-serial adapter in USB port usb: the tty under a port device under interface 0.
+    // A usb-serial port of the adapter in USB port usb: the tty under a port device under the
+    // interface. The adapter's device is made with its first port.
     void addUsbSerial(const std::string& usb, const std::string& attributes, const std::string& tty,
-                      const std::string& driver) {
-        const std::string interface = hub + "/" + usb + "/" + usb + ":1.0";
-        device(hub + "/" + usb, "usb", "usb", attributes);
-        device(interface, "usb", driver, "bInterfaceNumber=00");
-        device(interface + "/" + tty, "usb-serial", driver);
-        this->tty(tty, interface + "/" + tty);
+                      const std::string& driver, const std::string& interface = "1.0",
+                      const std::string& interfaceAttributes = {}) {
+        const std::string adapter = hub + "/" + usb;
+        if (!std::filesystem::exists(root / "devices" / adapter))
+            device(adapter, "usb", "usb", attributes);
+        device(adapter + "/" + usb + ":" + interface, "usb", driver, interfaceAttributes);
+        device(adapter + "/" + usb + ":" + interface + "/" + tty, "usb-serial", driver);
+        this->tty(tty, adapter + "/" + usb + ":" + interface + "/" + tty);
     }
 
 private:

@@ -46,7 +46,7 @@ public:
 
 private:
     RS232::test::FakePlatform fake;
-    RS232::Platform* const previous = &RS232::platform();
+    RS232::Platform* const previous = RS232::installedPlatform();
     const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
 };
 

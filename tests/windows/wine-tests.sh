@@ -54,7 +54,7 @@ link_port_pair() {
 check_ports_tool() {
     local output
     echo "== vexalo-ports"
-    output=$(timeout 60 wine "$work/build/rs232/ports/vexalo-ports.exe" 2>&1 | tr -d '\r') || true
+    output=$(timeout 60 wine "$work/build/ports/vexalo-ports.exe" 2>&1 | tr -d '\r') || true
     echo "$output"
     if grep -qE '^COM1 +\\\\\.\\COM1 ' <<<"$output"; then
         passed=$((passed + 1))

@@ -1,4 +1,4 @@
-#include "rs232/sysfsfile.h"
+#include "rs232/sysfs_linux.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,10 @@
 #include "rs232/fileio_linux.h"
-#include "rs232/platform_linux.h"
+#include "rs232/platform.h"
 #include "rs232/termios_linux.h"
 
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -27,11 +29,30 @@ std::string devicePath(const std::string& path) {
     return name.compare(0, 1, "/") == 0 ? name : "/dev/" + name;
 }
 
-} // namespace
+class LinuxPortFiles : public PortFiles {
+public:
+    Handle createFile(const std::string& path) override;
+    bool getCommState(Handle file, CommState& state) override;
+    bool setCommState(Handle file, const CommState& state) override;
+    bool setupComm(Handle file, std::uint32_t inQueue, std::uint32_t outQueue) override;
+    bool purgeComm(Handle file, std::uint32_t flags) override;
+    bool setCommTimeouts(Handle file, const CommTimeouts& timeouts) override;
+    bool readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) override;
+    bool writeFile(Handle file, const char* buffer, std::uint32_t size,
+                   std::uint32_t& done) override;
+    bool flushFileBuffers(Handle file) override;
+    void closeHandle(Handle file) override;
+
+private:
+    CommTimeouts timeoutsOf(Handle file);
+
+    std::mutex mutex;
+    std::map<Handle, CommTimeouts> fileTimeouts;
+};
 
 // Windows opens a port unshared; the lock keeps out every other open through this library, the
 // terminal's exclusive mode other programs that are not privileged.
-Handle LinuxPlatform::createFile(const std::string& path) {
+Handle LinuxPortFiles::createFile(const std::string& path) {
     const int file = ::open(devicePath(path).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (file < 0)
         return invalidHandle;
@@ -43,7 +64,7 @@ Handle LinuxPlatform::createFile(const std::string& path) {
     return file;
 }
 
-bool LinuxPlatform::getCommState(Handle file, CommState& state) {
+bool LinuxPortFiles::getCommState(Handle file, CommState& state) {
     termios settings{};
     if (::tcgetattr(descriptor(file), &settings) != 0)
         return false;
@@ -51,7 +72,7 @@ bool LinuxPlatform::getCommState(Handle file, CommState& state) {
     return true;
 }
 
-bool LinuxPlatform::setCommState(Handle file, const CommState& state) {
+bool LinuxPortFiles::setCommState(Handle file, const CommState& state) {
     termios settings{};
     return ::tcgetattr(descriptor(file), &settings) == 0 &&
            termiosmap::applyCommState(state, settings) &&
@@ -59,11 +80,11 @@ bool LinuxPlatform::setCommState(Handle file, const CommState& state) {
 }
 
 // The kernel's queues have a fixed size.
-bool LinuxPlatform::setupComm(Handle file, std::uint32_t, std::uint32_t) {
+bool LinuxPortFiles::setupComm(Handle file, std::uint32_t, std::uint32_t) {
     return ::isatty(descriptor(file));
 }
 
-bool LinuxPlatform::purgeComm(Handle file, std::uint32_t flags) {
+bool LinuxPortFiles::purgeComm(Handle file, std::uint32_t flags) {
     const bool input = flags & (purgeRxAbort | purgeRxClear);
     const bool output = flags & (purgeTxAbort | purgeTxClear);
     if (!input && !output)
@@ -72,7 +93,7 @@ bool LinuxPlatform::purgeComm(Handle file, std::uint32_t flags) {
     return ::tcflush(descriptor(file), queue) == 0;
 }
 
-bool LinuxPlatform::setCommTimeouts(Handle file, const CommTimeouts& timeouts) {
+bool LinuxPortFiles::setCommTimeouts(Handle file, const CommTimeouts& timeouts) {
     if (!::isatty(descriptor(file)))
         return false;
     std::lock_guard<std::mutex> lock(mutex);
@@ -80,32 +101,39 @@ bool LinuxPlatform::setCommTimeouts(Handle file, const CommTimeouts& timeouts) {
     return true;
 }
 
-CommTimeouts LinuxPlatform::timeoutsOf(Handle file) {
+CommTimeouts LinuxPortFiles::timeoutsOf(Handle file) {
     std::lock_guard<std::mutex> lock(mutex);
     const auto known = fileTimeouts.find(file);
     return known != fileTimeouts.end() ? known->second : CommTimeouts{};
 }
 
-bool LinuxPlatform::readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) {
+bool LinuxPortFiles::readFile(Handle file, char* buffer, std::uint32_t size, std::uint32_t& done) {
     return fileio::read(descriptor(file), buffer, size, timeoutsOf(file), done);
 }
 
-bool LinuxPlatform::writeFile(Handle file, const char* buffer, std::uint32_t size,
-                              std::uint32_t& done) {
+bool LinuxPortFiles::writeFile(Handle file, const char* buffer, std::uint32_t size,
+                               std::uint32_t& done) {
     return fileio::write(descriptor(file), buffer, size, timeoutsOf(file), done);
 }
 
-bool LinuxPlatform::flushFileBuffers(Handle file) {
+bool LinuxPortFiles::flushFileBuffers(Handle file) {
     return ::tcdrain(descriptor(file)) == 0;
 }
 
-void LinuxPlatform::closeHandle(Handle file) {
+void LinuxPortFiles::closeHandle(Handle file) {
     {
         std::lock_guard<std::mutex> lock(mutex);
         fileTimeouts.erase(file);
     }
     ::ioctl(descriptor(file), TIOCNXCL);
     ::close(descriptor(file));
+}
+
+} // namespace
+
+PortFiles& systemPortFiles() {
+    static LinuxPortFiles system;
+    return system;
 }
 
 } // namespace RS232

@@ -1,14 +1,11 @@
+#include "rs232/enumerate_win32.h"
+
 #include "rs232/deviceid.h"
-#include "rs232/platform.h"
-#include "rs232/serial.h"
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 #include <vector>
 
-// Discovery of the machine's serial ports: the device classes and interfaces that hold ports,
-// then the ports only the SERIALCOMM registry key knows.
 namespace RS232 {
 
 namespace {
@@ -17,7 +14,7 @@ namespace {
 constexpr std::uint32_t initialBufferSize = 260;
 
 // One value of a device's hardware key as a port name.
-std::string devicePortNameValue(Platform& system, Handle key, const char* valueName) {
+std::string devicePortNameValue(DeviceSetup& system, Handle key, const char* valueName) {
     std::vector<char> buffer(initialBufferSize + 1, 0);
     std::uint32_t type = 0;
     std::uint32_t size = initialBufferSize;
@@ -38,7 +35,7 @@ std::string devicePortNameValue(Platform& system, Handle key, const char* valueN
     return {};
 }
 
-std::string devicePortName(Platform& system, Handle deviceSet, const DeviceData& deviceData) {
+std::string devicePortName(DeviceSetup& system, Handle deviceSet, const DeviceData& deviceData) {
     static const char* const keyTokens[] = {"PortName", "PortNumber"};
     const Handle key = system.openDevRegKey(deviceSet, deviceData);
     if (key == invalidHandle)
@@ -60,8 +57,8 @@ bool anyOfPorts(const std::vector<Serial>& list, const std::string& name) {
 
 // A string property; only string types make the buffer grow, so a multi-string property gives
 // its first string when it fits and nothing otherwise.
-std::string deviceRegistryProperty(Platform& system, Handle deviceSet, const DeviceData& deviceData,
-                                   std::uint32_t property) {
+std::string deviceRegistryProperty(DeviceSetup& system, Handle deviceSet,
+                                   const DeviceData& deviceData, std::uint32_t property) {
     std::vector<char> buffer(initialBufferSize + 1, 0);
     std::uint32_t type = 0;
     std::uint32_t size = initialBufferSize;
@@ -76,7 +73,7 @@ std::string deviceRegistryProperty(Platform& system, Handle deviceSet, const Dev
     return buffer.data();
 }
 
-std::string deviceInstanceIdentifier(Platform& system, DevNode node) {
+std::string deviceInstanceIdentifier(DeviceSetup& system, DevNode node) {
     char buffer[201] = {};
     if (system.getDeviceId(node, buffer, 200) != crSuccess)
         return {};
@@ -84,7 +81,7 @@ std::string deviceInstanceIdentifier(Platform& system, DevNode node) {
 }
 
 // The first serial number found walking from node towards the root of the device tree.
-std::string deviceSerialNumber(Platform& system, DevNode node) {
+std::string deviceSerialNumber(DeviceSetup& system, DevNode node) {
     std::string identifier = deviceInstanceIdentifier(system, node);
     for (;;) {
         std::string serialNumber = deviceid::serialNumberOf(identifier);
@@ -112,7 +109,7 @@ void readIdentifiers(Serial& port, const std::string& identifier) {
             parseDeviceIdentifier(identifier, "DEV_", port.hasProductIdentifier);
 }
 
-Serial devicePort(Platform& system, Handle deviceSet, const DeviceData& deviceData,
+Serial devicePort(DeviceSetup& system, Handle deviceSet, const DeviceData& deviceData,
                   const std::string& name) {
     Serial port;
     port.portName = name;
@@ -125,7 +122,7 @@ Serial devicePort(Platform& system, Handle deviceSet, const DeviceData& deviceDa
 }
 
 // Printer ports share the Ports class with serial ports and are left out.
-void addDevicePorts(Platform& system, Handle deviceSet, std::vector<Serial>& ports) {
+void addDevicePorts(DeviceSetup& system, Handle deviceSet, std::vector<Serial>& ports) {
     DeviceData deviceData{};
     for (std::uint32_t index = 0; system.enumDeviceInfo(deviceSet, index, deviceData); ++index) {
         const std::string name = devicePortName(system, deviceSet, deviceData);
@@ -137,7 +134,7 @@ void addDevicePorts(Platform& system, Handle deviceSet, std::vector<Serial>& por
 
 // The data of every value of the SERIALCOMM key, in the key's order; the value names are
 // device paths and of no use here.
-std::vector<std::string> serialCommPortNames(Platform& system) {
+std::vector<std::string> serialCommPortNames(DeviceSetup& system) {
     Handle key = invalidHandle;
     if (system.openLocalMachineKey("HARDWARE\\DEVICEMAP\\SERIALCOMM", key) != errorSuccess)
         return {};
@@ -165,7 +162,7 @@ std::vector<std::string> serialCommPortNames(Platform& system) {
     return names;
 }
 
-void addRegistryPorts(Platform& system, std::vector<Serial>& ports) {
+void addRegistryPorts(DeviceSetup& system, std::vector<Serial>& ports) {
     for (const std::string& name : serialCommPortNames(system)) {
         if (anyOfPorts(ports, name))
             continue;
@@ -178,7 +175,7 @@ void addRegistryPorts(Platform& system, std::vector<Serial>& ports) {
 
 } // namespace
 
-void Serial::enumerate(std::vector<Serial>& ports) {
+void enumerateDeviceSetup(DeviceSetup& system, std::vector<Serial>& ports) {
     struct SetupToken {
         Guid guid;
         std::uint32_t flags;
@@ -190,7 +187,6 @@ void Serial::enumerate(std::vector<Serial>& ports) {
         {guidDevinterfaceModem, digcfPresent | digcfDeviceInterface},
     };
     ports.clear();
-    Platform& system = platform();
     for (const SetupToken& token : setupTokens) {
         const Handle deviceSet = system.getClassDevs(token.guid, token.flags);
         // Without a complete view the list ends here, unsorted, as far as it got.
@@ -202,16 +198,6 @@ void Serial::enumerate(std::vector<Serial>& ports) {
     addRegistryPorts(system, ports);
     std::sort(ports.begin(), ports.end(),
               [](const Serial& a, const Serial& b) { return a.portName < b.portName; });
-}
-
-Serial Serial::find(const std::string& name) {
-    std::vector<Serial> ports;
-    enumerate(ports);
-    for (Serial& port : ports) {
-        if (port.portName == name)
-            return std::move(port);
-    }
-    throw std::runtime_error("Not found: " + name);
 }
 
 } // namespace RS232
