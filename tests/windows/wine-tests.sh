@@ -38,13 +38,23 @@ run_test() {
     failed=$((failed + $(sed -E 's/.*, ([0-9]+) failed/\1/' <<<"$counts")))
 }
 
-# COM5 and COM6 are the two ends of one pseudo-terminal pair.
+# COM5 and COM6 are the two ends of one pseudo-terminal pair. socat makes the links only once
+# it has opened both ends, which on a loaded machine can take long: wait for the links
+# themselves, up to two minutes, or until socat has ended.
 link_port_pair() {
-    socat pty,raw,echo=0,link="$work/pty-a" pty,raw,echo=0,link="$work/pty-b" &
-    wine_helper_pids+=($!)
-    for _ in $(seq 50); do
-        [[ -e $work/pty-a && -e $work/pty-b ]] && break
+    local socat_pid tenths=0
+    socat pty,raw,echo=0,link="$work/pty-a" pty,raw,echo=0,link="$work/pty-b" 2>"$work/socat.log" &
+    socat_pid=$!
+    wine_helper_pids+=("$socat_pid")
+    until [[ -e $work/pty-a && -e $work/pty-b ]]; do
+        if ((tenths >= 1200)) || ! kill -0 "$socat_pid" 2>/dev/null; then
+            echo "FAIL: socat's pseudo-terminal links $work/pty-a and $work/pty-b did not appear" \
+                "within $((tenths / 10)) s"
+            cat "$work/socat.log"
+            return 1
+        fi
         sleep 0.1
+        tenths=$((tenths + 1))
     done
     ln -s "$work/pty-a" "$WINEPREFIX/dosdevices/com5"
     ln -s "$work/pty-b" "$WINEPREFIX/dosdevices/com6"
@@ -66,8 +76,11 @@ check_ports_tool() {
 
 run_test win_enumerate
 check_ports_tool
-link_port_pair
-run_test win_port
+if link_port_pair; then
+    run_test win_port
+else
+    failed=$((failed + 1))
+fi
 
 echo "windows: $passed passed, $failed failed"
 ((failed == 0))
