@@ -8,8 +8,9 @@ namespace {
 void printUsage() {
     std::cout << "Usage: vexalo-ports\n"
                  "Lists the serial ports of this machine as the editor finds them: port name,\n"
-                 "system location, description, manufacturer, USB vendor and product\n"
-                 "identifiers (---- when unknown) and serial number.\n";
+                 "location (the path the system opens the port under, such as /dev/ttyS0 or\n"
+                 "\\\\.\\COM1), description, manufacturer, USB vendor and product identifiers\n"
+                 "(---- when unknown) and serial number.\n";
 }
 
 } // namespace
