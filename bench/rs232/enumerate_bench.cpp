@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int portCount = 64;
-constexpr int rounds = 20;
+constexpr int rounds = 100;
 
 std::string usbPort(int port) {
     return "1-" + std::to_string(port + 1);
