@@ -22,18 +22,23 @@ int main() {
         check(std::string(buffer, 5) == "hello", "bytes at the other end");
         // Nothing will come, so a read that waited for bytes would never return.
         check(com5.read(buffer, 16) == 0, "read returns at once");
-        const DWORD start = GetTickCount();
+        // The second half is sent well after the first: a read that did not wait for all it asked
+        // for returns with the first half only.
         com5.blocking(true);
         const HANDLE sender = CreateThread(
             nullptr, 0,
             [](void* port) -> DWORD {
+                auto* sending = static_cast<Serial*>(port);
+                const bool first = sending->write("abc", 3) == 3;
                 Sleep(200);
-                return static_cast<Serial*>(port)->write("abc", 3);
+                return first && sending->write("def", 3) == 3;
             },
             &com6, 0, nullptr);
-        check(com5.read(buffer, 3) == 3 && GetTickCount() - start >= 150, "blocking read waits");
-        check(std::string(buffer, 3) == "abc", "bytes read in blocking mode");
+        check(com5.read(buffer, 6) == 6, "blocking read waits for all it asked for");
+        check(std::string(buffer, 6) == "abcdef", "bytes read in blocking mode");
         WaitForSingleObject(sender, INFINITE);
+        DWORD sent = 0;
+        check(GetExitCodeThread(sender, &sent) && sent == 1, "both halves sent");
         CloseHandle(sender);
         Serial("COM9", "").open();
         check(false, "COM9 opens");
