@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
@@ -39,9 +40,7 @@ QString nameForNewBackup(const QDir& folder) {
     QDateTime time = QDateTime::currentDateTimeUtc();
     const QStringList existing = backupsOldestFirst(folder);
     if (!existing.isEmpty()) {
-        QDateTime newest = QDateTime::fromString(
-            existing.last().mid(namePrefix.size(), timeFormat.size()), timeFormat);
-        newest.setTimeSpec(Qt::UTC);
+        const QDateTime newest = backupTime(existing.last());
         if (newest.isValid() && newest >= time) {
             time = newest.addMSecs(1);
         }
@@ -57,16 +56,38 @@ QByteArray contentOf(const QString& path, bool& read) {
     return content;
 }
 
+QString backupFolder() {
+    return QString::fromStdString(appDataDirectory()) + QStringLiteral("/backups");
+}
+
 } // namespace
 
-ConfigurationBackup::ConfigurationBackup(const std::string& path) {
+QStringList configurationBackups() {
+    const QDir folder(backupFolder());
+    QStringList paths;
+    for (const QString& name : backupsOldestFirst(folder)) {
+        paths.prepend(folder.filePath(name));
+    }
+    return paths;
+}
+
+QDateTime backupTime(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    QDateTime time =
+        QDateTime::fromString(name.mid(namePrefix.size(), timeFormat.size()), timeFormat);
+    time.setTimeSpec(Qt::UTC);
+    return time;
+}
+
+ConfigurationBackup::ConfigurationBackup(const std::string& path)
+    : path(QString::fromStdString(path)) {
     try {
         if (!isConfigurationFile(path)) {
             return;
         }
-        folder = QString::fromStdString(appDataDirectory()) + QStringLiteral("/backups");
+        folder = backupFolder();
         bool read = false;
-        const QByteArray content = contentOf(QString::fromStdString(path), read);
+        const QByteArray content = contentOf(this->path, read);
         const QString name = nameForNewBackup(QDir(folder));
         if (read && QDir().mkpath(folder) &&
             replaceFileContent(folder + QLatin1Char('/') + name, content, FileForm::binary)) {
@@ -86,10 +107,17 @@ ConfigurationBackup::~ConfigurationBackup() {
 }
 
 void ConfigurationBackup::keep() {
-    kept = true;
     if (copy.isEmpty()) {
+        kept = true;
         return;
     }
+    // The bytes on the disk decide, whatever form the write gave them.
+    bool copyRead = false;
+    bool fileRead = false;
+    if (contentOf(copy, copyRead) == contentOf(path, fileRead) && copyRead && fileRead) {
+        return; // the destructor drops the identical copy
+    }
+    kept = true;
     QDir backups(folder);
     QStringList names = backupsOldestFirst(backups);
     while (names.size() > versionsKept) {
