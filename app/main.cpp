@@ -18,6 +18,10 @@ int main(int argc, char* argv[]) {
     installTranslators(app, options.language, appTranslator, toolkitTranslator);
 
     MainWindow window(nullptr);
+    // Declining to share the configuration with another editor is no failure.
+    if (!window.claimConfiguration()) {
+        return 0;
+    }
     // Without a network configuration there is nothing to edit; the user has been told why.
     if (!window.load()) {
         return 1;

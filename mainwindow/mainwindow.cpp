@@ -3,6 +3,7 @@
 #include "dialogs/about.h"
 #include "mainwindow/treebatch.h"
 #include "res/resourceicon.h"
+#include "storage/configurationlock.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>

@@ -15,6 +15,9 @@ class NetworkItem;
 class QTreeWidgetItem;
 class TreeBatching;
 class Ui_MainWindow;
+namespace storage {
+class ConfigurationLock;
+}
 
 // The editor's only top-level window: the network tree, its commands and the window-wide state
 // the commands share (selection, internal clipboard, unsaved changes).
@@ -28,6 +31,10 @@ public:
     // Where the network configuration lives.
     std::string getDataFileName() const;
     std::string getQuarnTCUDataFileName() const;
+
+    // Takes the configuration's lock for as long as the window lives. When another editor holds
+    // it, asks whether to open the configuration all the same; false when the answer is No.
+    bool claimConfiguration();
 
     // Recomputes the selected item and which commands are enabled.
     void updateMenus();
@@ -106,6 +113,7 @@ private:
 
     Ui_MainWindow* ui;
     std::unique_ptr<TreeBatching> batching;
+    std::unique_ptr<storage::ConfigurationLock> lock;
     NetworkItem* currentItem;
     NetworkItem* clipboardItem;
     bool clipboardIsCut;
