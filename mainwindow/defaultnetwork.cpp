@@ -1,24 +1,11 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/treebatch.h"
+#include "model/defaultnetwork.h"
 #include "rs232/serial.h"
 #include "ui_mainwindow.h"
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
-
-namespace {
-
-// The radio modems are attached through CP210x USB adapters; other serial ports are left out.
-bool isRadioAdapter(const RS232::Serial& port) {
-    std::string description = port.description;
-    std::transform(description.begin(), description.end(), description.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return description.find("cp210x") != std::string::npos;
-}
-
-} // namespace
 
 bool MainWindow::createDefaultNetwork() {
     std::vector<RS232::Serial> ports;
@@ -28,7 +15,7 @@ bool MainWindow::createDefaultNetwork() {
     QList<QTreeWidgetItem*> detected;
     for (const RS232::Serial& port : ports) {
         const QString name = QString::fromUtf8(port.portName.c_str());
-        if (isRadioAdapter(port) && findNetworkPort(name) == nullptr) {
+        if (defaultnetwork::isRadioAdapter(port.description) && findNetworkPort(name) == nullptr) {
             detected << new NetworkPortItem(name, true);
         }
     }
@@ -37,7 +24,8 @@ bool MainWindow::createDefaultNetwork() {
 
     bool usable = true;
     if (ui->treeWidget->topLevelItemCount() == 0) {
-        usable = addNetworkPort(QStringLiteral("auto"), NetworkPortItem::direct, 1) != nullptr;
+        usable = addNetworkPort(defaultnetwork::fallbackPortName(), NetworkPortItem::direct, 1) !=
+                 nullptr;
     }
     updateMenus();
     return usable;

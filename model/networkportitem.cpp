@@ -1,5 +1,6 @@
 #include "model/networkportitem.h"
 
+#include "model/defaultnetwork.h"
 #include "model/networkdeviceitem.h"
 #include "model/networkrules.h"
 #include "res/resourceicon.h"
@@ -20,7 +21,7 @@ void NetworkPortItem::update_row() {
     setText(0, name);
     if (detected) {
         setIcon(0, resourceIcon(QStringLiteral("usb.ico")));
-    } else if (name == QLatin1String("auto")) {
+    } else if (name == defaultnetwork::fallbackPortName()) {
         setIcon(0, resourceIcon(QStringLiteral("find.ico")));
     } else {
         setIcon(0, resourceIcon(QStringLiteral("ignore.ico")));

@@ -25,11 +25,6 @@ const QLatin1String submasterIdKey("submaster_id");
 const QString typeNames[] = {QStringLiteral("ignored"), QStringLiteral("direct"),
                              QStringLiteral("lrr")};
 
-QString typeName(NetworkPortItem::port_type_t type) {
-    const int index = static_cast<int>(type);
-    return index >= 0 && index < 3 ? typeNames[index] : QStringLiteral("???");
-}
-
 // The document is written straight from the rows, in the text QJsonDocument::toJson gives in its
 // indented form (four blanks a level, one member a line, keys in alphabetical order): building a
 // QJsonObject for every device would cost several times the serialisation itself.
@@ -156,6 +151,11 @@ void readPort(const QJsonValue& entry, NetworkSink& sink) {
 }
 
 } // namespace
+
+QString typeName(NetworkPortItem::port_type_t type) {
+    const int index = static_cast<int>(type);
+    return index >= 0 && index < 3 ? typeNames[index] : QStringLiteral("???");
+}
 
 QByteArray networkText(const QList<const NetworkPortItem*>& ports) {
     QByteArray out("{\n    \"net\": [\n");

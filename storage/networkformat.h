@@ -8,6 +8,9 @@
 
 namespace storage {
 
+// A port type as the document names it: "ignored", "direct", "lrr", or "???" for any other value.
+QString typeName(NetworkPortItem::port_type_t type);
+
 // The network as a JSON document: {"net": [port, ...]}, where a port holds "name" and "type" and,
 // unless it is a direct port, "master_id", "retries", "delay" and its devices under "tcus".
 QByteArray networkText(const QList<const NetworkPortItem*>& ports);
