@@ -206,6 +206,51 @@
         <source>Enquiry</source>
         <translation>Rückfrage</translation>
     </message>
+    <message>
+        <source>The network configuration is already open in another window. Changes saved in one window overwrite those of the other. Open it anyway?</source>
+        <translation>Die Netzwerkkonfiguration ist bereits in einem anderen Fenster geöffnet. In einem Fenster gespeicherte Änderungen überschreiben die des anderen. Trotzdem öffnen?</translation>
+    </message>
+</context>
+<context>
+    <name>NetCommand</name>
+    <message>
+        <source>There is no kept version %1 (there are %2)</source>
+        <translation>Es gibt keine aufbewahrte Version %1 (es gibt %2)</translation>
+    </message>
+    <message>
+        <source>Usage: vexalo-net [-l LANGUAGE] COMMAND
+  check [--here] FILE...  tells whether each file would load, with its counts
+  diff A B                lists the differences of two networks
+  show FILE               lists the rows as the editor shows them
+  backups                 lists the kept versions of the configuration
+  restore N               writes kept version N over the configuration
+  default [FILE]          writes the network the editor would make here
+A network is a FILE, - (standard input), config (the configuration) or backup:N
+(the Nth newest kept version).
+</source>
+        <translation>Aufruf: vexalo-net [-l SPRACHE] BEFEHL
+  check [--here] DATEI... sagt, ob jede Datei geladen würde, mit ihren Anzahlen
+  diff A B                listet die Unterschiede zweier Netzwerke auf
+  show DATEI              listet die Zeilen auf, wie der Editor sie zeigt
+  backups                 listet die aufbewahrten Versionen der Konfiguration auf
+  restore N               schreibt die aufbewahrte Version N über die Konfiguration
+  default [DATEI]         schreibt das Netzwerk, das der Editor hier anlegen würde
+Ein Netzwerk ist eine DATEI, - (Standardeingabe), config (die Konfiguration) oder
+backup:N (die N-neueste aufbewahrte Version).
+</translation>
+    </message>
+    <message>
+        <source>The network configuration is open in an editor; close it and try again.</source>
+        <translation>Die Netzwerkkonfiguration ist in einem Editor geöffnet; schließen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Unable to write file &quot;%1&quot;</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Kept version %1 restored to &quot;%2&quot;</source>
+        <translation>Aufbewahrte Version %1 nach &quot;%2&quot; zurückgeschrieben</translation>
+    </message>
 </context>
 <context>
     <name>NetworkDevicePropertiesDialog</name>
@@ -224,6 +269,79 @@
     <message>
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDiff</name>
+    <message>
+        <source>Port &quot;%1&quot;: device %2 removed</source>
+        <translation>Port &quot;%1&quot;: Gerät %2 entfernt</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: device %2 added</source>
+        <translation>Port &quot;%1&quot;: Gerät %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; removed</source>
+        <translation>Port &quot;%1&quot; entfernt</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; added</source>
+        <translation>Port &quot;%1&quot; hinzugefügt</translation>
+    </message>
+    <message>
+        <source>inherited</source>
+        <translation>geerbt</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>master ID</source>
+        <translation>Master-ID</translation>
+    </message>
+    <message>
+        <source>retries</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: %2 changed from %3 to %4</source>
+        <translation>Port &quot;%1&quot;: %2 von %3 auf %4 geändert</translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: device %2: %3 changed from %4 to %5</source>
+        <translation>Port &quot;%1&quot;: Gerät %2: %3 von %4 auf %5 geändert</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n port(s)</source>
+        <translation>
+            <numerusform>%n Port</numerusform>
+            <numerusform>%n Ports</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation>
+            <numerusform>%n Gerät</numerusform>
+            <numerusform>%n Geräte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 geändert</translation>
     </message>
 </context>
 <context>
@@ -278,6 +396,17 @@
     <message>
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReport</name>
+    <message>
+        <source>warning: master ID %1 is set on several LRR ports: %2</source>
+        <translation>Warnung: Master-ID %1 ist an mehreren LRR-Ports gesetzt: %2</translation>
+    </message>
+    <message>
+        <source>warning: port %1 is not on this machine</source>
+        <translation>Warnung: Port %1 gibt es auf diesem Rechner nicht</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,42 @@
         <source>Enquiry</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The network configuration is already open in another window. Changes saved in one window overwrite those of the other. Open it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetCommand</name>
+    <message>
+        <source>There is no kept version %1 (there are %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vexalo-net [-l LANGUAGE] COMMAND
+  check [--here] FILE...  tells whether each file would load, with its counts
+  diff A B                lists the differences of two networks
+  show FILE               lists the rows as the editor shows them
+  backups                 lists the kept versions of the configuration
+  restore N               writes kept version N over the configuration
+  default [FILE]          writes the network the editor would make here
+A network is a FILE, - (standard input), config (the configuration) or backup:N
+(the Nth newest kept version).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network configuration is open in an editor; close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept version %1 restored to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetworkDevicePropertiesDialog</name>
@@ -223,6 +259,79 @@
     </message>
     <message>
         <source>Delay:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDiff</name>
+    <message>
+        <source>Port &quot;%1&quot;: device %2 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: device %2 added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot; added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inherited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>master ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: %2 changed from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port &quot;%1&quot;: device %2: %3 changed from %4 to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n port(s)</source>
+        <translation>
+            <numerusform>%n port</numerusform>
+            <numerusform>%n ports</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s)</source>
+        <translation>
+            <numerusform>%n device</numerusform>
+            <numerusform>%n devices</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -277,6 +386,17 @@
     </message>
     <message>
         <source>Delay:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkReport</name>
+    <message>
+        <source>warning: master ID %1 is set on several LRR ports: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: port %1 is not on this machine</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,13 +3,17 @@
 //   load: MainWindow::load(path) into an empty window, against reading the file, parsing it with
 //         QJsonDocument and adding one item per port and device, texts set, to a sorted tree;
 //   save: MainWindow::save(path), against QJsonDocument::toJson of the same network and one write
-//         through QSaveFile (both sides pay the same sync).
+//         through QSaveFile (both sides pay the same sync);
+//   check: vexalo-net's "check path", against reading the file, parsing it with QJsonDocument and
+//         reading every value of every port and device.
 // Arguments choose the numbers of ports (default: 16 255).
 // HOME and the XDG folders point at a temporary folder, so the user's configuration is untouched.
 
 #include "mainwindow/mainwindow.h"
+#include "netcommands.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -100,6 +104,33 @@ void fillTree(QTreeWidget& tree, const QJsonDocument& document) {
     tree.sortItems(0, Qt::AscendingOrder);
 }
 
+// Every value of every port and device, summed so that none is skipped.
+long walkDocument(const QJsonDocument& document) {
+    long sum = 0;
+    for (const QJsonValue& portValue : document.object().value(QStringLiteral("net")).toArray()) {
+        const QJsonObject port = portValue.toObject();
+        for (auto value = port.begin(); value != port.end(); ++value) {
+            sum += value->isString() ? value->toString().size() : value->toInt();
+        }
+        for (const QJsonValue& deviceValue : port.value(QStringLiteral("tcus")).toArray()) {
+            const QJsonObject device = deviceValue.toObject();
+            for (auto value = device.begin(); value != device.end(); ++value) {
+                sum += value->toInt();
+            }
+        }
+    }
+    return sum;
+}
+
+bool checkFile(const QString& path) {
+    QBuffer in, out, err;
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    Console console{in, out, err};
+    return runNetCommand({QStringLiteral("check"), path}, console) == 0;
+}
+
 // Best time of several runs in milliseconds; prepare runs untimed before each run.
 double bestMilliseconds(int runs, const std::function<void()>& prepare,
                         const std::function<bool()>& measured) {
@@ -163,6 +194,12 @@ bool bench(int ports, int runs, const QString& folder) {
             return writeFile(floorOutput, floorText);
         });
     printRow(ports, "save", save, saveFloor, 1.5);
+
+    const double check = bestMilliseconds(
+        runs, [] {}, [&] { return checkFile(input); });
+    const double checkFloor = bestMilliseconds(
+        runs, [] {}, [&] { return walkDocument(QJsonDocument::fromJson(readAll(input))) > 0; });
+    printRow(ports, "check", check, checkFloor, 2.0);
 
     const bool same = readAll(output) == floorText &&
                       saved.object().value(QStringLiteral("net")).toArray().size() == ports;

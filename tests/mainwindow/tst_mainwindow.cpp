@@ -6,6 +6,8 @@
 #include "windowfixture.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <cerrno>
@@ -580,6 +582,83 @@ private slots:
         const std::string exported = test->home.filePath("export.net").toStdString();
         QVERIFY(window->save(exported) && window->save(exported));
         QCOMPARE(backups.entryList(QDir::Files, QDir::Name), names);
+    }
+
+    // A save of the very bytes it replaces keeps no backup, whatever marked the network changed.
+    void backupsOnlyOfChanges_data() {
+        addColumns({"steps", "answers", "backups"});
+        addRow("start-up Yes, close", {"restart close", "Yes", "0"});
+        // Apply makes the file what the tree writes and keeps the version it replaced.
+        addRow("Edit, Cancel, close",
+               {"change applyButton @COM1 editButton close", "Cancel", "1"});
+        addRow("change, close", {"change close", "", "1"});
+    }
+
+    void backupsOnlyOfChanges() {
+        QFETCH(QString, steps);
+        QFETCH(QString, answers);
+        QFETCH(QString, backups);
+        ModalAnswerer answerer(answers);
+        for (const QString& step : steps.split(' '))
+            step == "close" ? void(window->close()) : prepare(step);
+        QVERIFY(answerer.allAnswered() && !window->isModified());
+        const QDir folder(QString::fromStdString(window->getDataFileName()) + "/backups");
+        QCOMPARE(folder.entryList(QDir::Files).size(), backups.toInt());
+    }
+
+    // A second editor on the configuration asks first and, declined, writes nothing; a lock of
+    // an ended process is taken over and one that cannot be made stops nothing.
+    void oneEditorPerConfiguration_data() {
+        addColumns({"holder", "answers", "claimed", "messages"});
+        const QString enquiry = "Enquiry: The network configuration is already open in another "
+                                "window. Changes saved in one window overwrite those of the "
+                                "other. Open it anyway?";
+        addRow("second window, No", {"window", "No", "0", enquiry});
+        addRow("second window, Yes", {"window", "Yes", "1", enquiry});
+        addRow("lock of an ended process", {"ended", "", "1", ""});
+        addRow("folder not writable", {"readonly", "", "1", ""});
+    }
+
+    void oneEditorPerConfiguration() {
+        QFETCH(QString, holder);
+        QFETCH(QString, answers);
+        QFETCH(QString, claimed);
+        QFETCH(QString, messages);
+        const QString data = QString::fromStdString(window->getDataFileName());
+        const QString lockPath = data + "/config.lock";
+        std::optional<PermissionsObeyed> obeyed;
+        if (holder == "window") {
+            QVERIFY(window->claimConfiguration());
+        } else if (holder == "ended") {
+            QProcess ended;
+            ended.start("true", QStringList());
+            QVERIFY(ended.waitForStarted());
+            const qint64 pid = ended.processId();
+            QVERIFY(ended.waitForFinished());
+            QLockFile model(lockPath);
+            QVERIFY(model.tryLock(0));
+            QByteArray content = contentOf(lockPath);
+            model.unlock();
+            writeFile(lockPath, QByteArray::number(pid) + content.mid(content.indexOf('\n')));
+        } else {
+            QFile(data).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            obeyed.emplace();
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Unable to lock the network"));
+        }
+        QStringList seen;
+        ModalAnswerer answerer(answers, &seen);
+        {
+            MainWindow second;
+            QCOMPARE(second.claimConfiguration(), claimed == "1");
+            if (holder == "ended") // the second window holds it now
+                QVERIFY(contentOf(lockPath).startsWith(
+                    QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        }
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(seen, messages.split(';', Qt::SkipEmptyParts));
+        QCOMPARE(contentOf(config), saved);
+        obeyed.reset();
+        QFile(data).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // Every CP210x adapter of the machine, in any letter case, and only those, sorted; without

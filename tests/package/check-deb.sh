@@ -29,6 +29,7 @@ dpkg-deb -x "$deb" "$root"
 
 expected=$(sort <<'LIST'
 ./usr/bin/vexalo
+./usr/bin/vexalo-net
 ./usr/bin/vexalo-ports
 ./usr/share/applications/vexalo.desktop
 ./usr/share/icons/hicolor/128x128/apps/vexalo.png
@@ -38,6 +39,7 @@ expected=$(sort <<'LIST'
 ./usr/share/icons/hicolor/48x48/apps/vexalo.png
 ./usr/share/icons/hicolor/64x64/apps/vexalo.png
 ./usr/share/icons/hicolor/scalable/apps/vexalo.svg
+./usr/share/man/man1/vexalo-net.1.gz
 ./usr/share/man/man1/vexalo-ports.1.gz
 ./usr/share/man/man1/vexalo.1.gz
 ./usr/share/metainfo/example.tessarund.vexalo.metainfo.xml
@@ -49,14 +51,14 @@ actual=$(cd "$root" && find . -type f | sort)
 [[ $actual == "$expected" ]] || fail "files differ from the expected list:
 $(diff <(echo "$expected") <(echo "$actual") || true)"
 
-for program in vexalo vexalo-ports; do
+for program in vexalo vexalo-ports vexalo-net; do
     [[ -x $root/usr/bin/$program ]] || fail "$program is not executable"
 done
 for size in 16 32 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x$size/apps/vexalo.png" |
         grep -q "PNG image data, $size x $size," || fail "the ${size}x$size icon has another size"
 done
-for page in vexalo vexalo-ports; do
+for page in vexalo vexalo-ports vexalo-net; do
     zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" ||
         fail "manual page $page(1) is unreadable"
 done
@@ -74,6 +76,8 @@ cd "$elsewhere"
 "$root/usr/bin/vexalo" -l de -h 2>usage.txt || fail "vexalo -l de -h did not exit with 0"
 grep -qx "Usage: $root/usr/bin/vexalo" usage.txt || fail "vexalo -h printed: $(cat usage.txt)"
 "$root/usr/bin/vexalo-ports" -h >/dev/null || fail "vexalo-ports -h did not exit with 0"
+"$root/usr/bin/vexalo-net" -l de -h 2>net-usage.txt || fail "vexalo-net -l de -h did not exit with 0"
+grep -q "^Aufruf: vexalo-net" net-usage.txt || fail "vexalo-net -l de -h printed: $(cat net-usage.txt)"
 
 # Without a configuration the editor stops at its first question; its debug log has said by
 # then which translation it loaded.

@@ -335,6 +335,19 @@ port_lister() {
     grep -qE '^COM1 +\\\\\.\\COM1 ' <<<"$output" || fail "vexalo-ports does not list COM1"
 }
 
+# The prepared file checks as it loads, named by its path and as "config": its counts, status 0.
+net_check() {
+    local output status=0
+    write_config
+    output=$(cd "$install_dir" &&
+        timeout 60 wine vexalo-net.exe check "$(winepath -w "$config")" config 2>&1) || status=$?
+    output=$(tr -d '\r' <<<"$output")
+    echo "$output" | tee "$artifacts/vexalo-net.txt"
+    [[ $status == 0 ]] || fail "vexalo-net check exited with $status" || return
+    [[ $(grep -c ': 2 ports, 2 devices$' <<<"$output") == 2 ]] ||
+        fail "vexalo-net check did not count the prepared file twice"
+}
+
 uninstall_silently() {
     # The uninstaller copies itself away and returns at once; the removal follows.
     local status=0
@@ -353,6 +366,7 @@ check_installed "vexalo.exe -h" usage_text
 check_installed "window over a prepared config.net" window_over_config
 check_installed "start-up question without config.net" question_without_config
 check_installed "vexalo-ports lists COM1" port_lister
+check_installed "vexalo-net checks the prepared file" net_check
 check_installed "silent uninstall" uninstall_silently
 
 echo "windows installer: $passed passed, $failed failed, $skipped skipped" \

@@ -39,7 +39,8 @@ runtime_dll() {
 
 rm -rf "$build_dir/stage"
 mkdir -p "$stage/platforms" "$stage/imageformats"
-cp "$build_dir/vexalo.exe" "$build_dir/tools/ports/vexalo-ports.exe" "$build_dir"/vexalo_*.qm "$stage/"
+cp "$build_dir/vexalo.exe" "$build_dir/vexalo-net.exe" "$build_dir/tools/ports/vexalo-ports.exe" \
+    "$build_dir"/vexalo_*.qm "$stage/"
 cp "$qt_dir"/bin/Qt5{Core,Gui,Widgets}.dll "$stage/"
 cp "$qt_dir/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt_dir/plugins/imageformats/qico.dll" "$stage/imageformats/"

@@ -1,0 +1,324 @@
+#include "fakeplatform.h"
+#include "netcommands.h"
+#include "smalldisk.h"
+#include "tablerow.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QJsonDocument>
+#include <QLockFile>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+const QByteArray site = R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 1, "tcus":
+    [{"submaster_id": 5}, {"submaster_id": 7, "retries": 2}]}, {"name": "COM2", "type": "direct"}]})";
+
+// Documents by file name (".net" added). "same" differs from site in form only: spacing, key and
+// port order, name case, an inherited value written as -3, a default written out, values a direct
+// port does not keep.
+const QList<QPair<const char*, QByteArray>> documents{
+    {"site", site},
+    {"same", R"({"net":[{"type":"direct","name":"com2","master_id":9},{"tcus":[{"retries":2,
+        "submaster_id":7},{"submaster_id":5,"retries":-3}],"delay":5000,"type":"lrr","name":"com1",
+        "master_id":1}]})"},
+    {"changed", R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 2, "retries": 3, "tcus":
+        [{"submaster_id": 5, "delay": 100}, {"submaster_id": 7}, {"submaster_id": 9}]},
+        {"name": "COM4", "type": "lrr", "master_id": 1}]})"},
+    {"typed", R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 1, "tcus":
+        [{"submaster_id": 7, "retries": 2}]}, {"name": "COM2", "type": "ignored"}]})"},
+    {"one",
+     R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 1, "tcus": [{"submaster_id": 1}]}]})"},
+    {"shared", R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 3}, {"name": "auto",
+        "type": "direct"}, {"name": "COM2", "type": "lrr", "master_id": 3}]})"},
+    {"sorted", R"({"net": [{"name": "a", "type": "lrr", "master_id": 2, "tcus": [{"submaster_id":
+        2, "delay": 9}, {"submaster_id": 10}]}, {"name": "B", "type": "ignored"}]})"},
+    {"bad", "not json"},
+    {"port", R"({"net": [1]})"},
+    {"tcu", R"({"net": [{"name": "A", "type": "lrr", "tcus": [1]}]})"},
+    {"type", R"({"net": [{"name": "A", "type": "radio"}]})"},
+    {"id", R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 256}]}]})"},
+    {"taken", R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 3}]},
+        {"name": "a", "type": "lrr", "tcus": [{"submaster_id": 3}]}]})"}};
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+} // namespace
+
+// vexalo-net's commands, run in the process on files in a temporary folder, with a configuration
+// (site) and two kept versions: 1, the newest, is site, 2 is "changed". The machine has one
+// serial port, "com1".
+class NetTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> home;
+    QString config, backups;
+    QString out, err;
+    RS232::test::FakePlatform machine;
+    RS232::Platform* const realMachine = &RS232::platform();
+    QTranslator english; // the plural forms of the counts
+
+    int run(const QString& arguments, const QByteArray& input = {}) {
+        QBuffer in, output, errors;
+        in.setData(input);
+        in.open(QIODevice::ReadOnly);
+        output.open(QIODevice::WriteOnly);
+        errors.open(QIODevice::WriteOnly);
+        Console console{in, output, errors};
+        const int status = runNetCommand(arguments.split(' ', Qt::SkipEmptyParts), console);
+        out = QString::fromUtf8(output.data());
+        err = QString::fromUtf8(errors.data());
+        return status;
+    }
+
+    // '|' between lines; CONFIG and SIZE for the configuration's path and size. A text ending in
+    // "..." is compared as far as that.
+    void compareText(const QString& actual, QString expected) {
+        expected.replace("CONFIG", config).replace("SIZE", QString::number(site.size()));
+        expected.replace('|', '\n');
+        if (expected.endsWith("..."))
+            QCOMPARE(actual.left(expected.size() - 3) + "...", expected);
+        else
+            QCOMPARE(actual, expected.isEmpty() ? expected : expected + '\n');
+    }
+
+    // A command line (words apart), its standard input, what it prints on standard output and
+    // on standard error, its status.
+    static void commandTable() { addColumns({"arguments", "input", "output", "errors", "status"}); }
+
+    void runCommandTable() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QFETCH(QString, status);
+        QCOMPARE(run(arguments, input.toUtf8()), status.toInt());
+        compareText(out, output);
+        compareText(err, errors);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(english.load(VEXALO_BINARY_DIR "/vexalo_en_US.qm"));
+        QCoreApplication::installTranslator(&english);
+        machine.addDevice(RS232::guidDevclassPorts,
+                          RS232::test::namedDevice(1, "com1", "Communications Port"));
+        RS232::installPlatform(&machine);
+    }
+
+    void cleanupTestCase() { RS232::installPlatform(realMachine); }
+
+    void init() {
+        home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", home->path().toUtf8());
+        qputenv("XDG_DATA_HOME", (home->path() + "/share").toUtf8());
+        QDir(home->path()).mkpath("work");
+        QDir::setCurrent(home->path() + "/work");
+        for (const auto& [name, content] : documents)
+            writeFile(QString(name) + ".net", content);
+        config = home->path() + "/share/quarntcu/config.net";
+        backups = home->path() + "/share/" + QCoreApplication::applicationName() + "/backups";
+        QDir().mkpath(QFileInfo(config).path());
+        QDir().mkpath(backups);
+        writeFile(config, site);
+        writeFile(backups + "/config-2024-02-01_00-00-00.000.net", site);
+        writeFile(backups + "/config-2024-01-02_03-04-05.678.net", documents[2].second);
+    }
+
+    void cleanup() {
+        QDir::setCurrent(QDir::tempPath());
+        home.reset();
+    }
+
+    // One line for each file, with its counts or the reader's refusal, then its warnings.
+    void check_data() {
+        commandTable();
+        const QString parse = "Unable to parse file \"%1.net\": illegal value";
+        addRow("good", {"check site.net", "", "site.net: 2 ports, 2 devices", "", "0"});
+        addRow("one of each", {"check one.net", "", "one.net: 1 port, 1 device", "", "0"});
+        addRow("standard input", {"check -", site, "-: 2 ports, 2 devices", "", "0"});
+        addRow("config", {"check config", "", "config: 2 ports, 2 devices", "", "0"});
+        addRow("backup", {"check backup:2", "", "backup:2: 2 ports, 3 devices", "", "0"});
+        addRow("no such backup", {"check backup:3", "",
+                                  "backup:3: There is no kept version 3 (there are 2)", "", "1"});
+        addRow("not JSON, then good",
+               {"check bad.net site.net", "",
+                "bad.net: " + parse.arg("bad") + "|site.net: 2 ports, 2 devices", "", "1"});
+        addRow("no file", {"check none.net", "", "none.net: " + parse.arg("none"), "", "1"});
+        addRow("port not an object",
+               {"check port.net", "", "port.net: Port structure is not an object", "", "1"});
+        addRow("device not an object",
+               {"check tcu.net", "", "tcu.net: TCU structure is not an object", "", "1"});
+        addRow("unknown type",
+               {"check type.net", "", "type.net: Invalid device type \"radio\"", "", "1"});
+        addRow("invalid ID",
+               {"check id.net", "", "id.net: Submaster ID 256 is invalid [1..255]", "", "1"});
+        addRow("ID taken on a port named twice",
+               {"check taken.net", "", "taken.net: Submaster ID 3 is already in use", "", "1"});
+        const QString shared = "shared.net: 3 ports, 0 devices|shared.net: warning: master ID 3 is "
+                               "set on several LRR ports: \"COM1\", \"COM2\"";
+        addRow("master ID shared", {"check shared.net", "", shared, "", "0"});
+        addRow("port not here",
+               {"check --here shared.net", "",
+                shared + "|shared.net: warning: port \"COM2\" is not on this machine", "", "0"});
+        addRow("nothing to check", {"check --here", "", "", "Usage: vexalo-net...", "2"});
+    }
+    void check() { runCommandTable(); }
+
+    // Port by port and device by device; status 0 same, 1 different, 2 trouble.
+    void diff_data() {
+        commandTable();
+        addRow("same file", {"diff site.net site.net", "", "", "", "0"});
+        addRow("form only", {"diff site.net same.net", "", "", "", "0"});
+        addRow("standard input", {"diff - same.net", site, "", "", "0"});
+        addRow("changed",
+               {"diff site.net changed.net", "",
+                "Port \"COM1\": master ID changed from 1 to 2|"
+                "Port \"COM1\": retries changed from 5 to 3|"
+                "Port \"COM1\": device 5: delay changed from inherited to 100|"
+                "Port \"COM1\": device 7: retries changed from 2 to inherited|"
+                "Port \"COM1\": device 9 added|Port \"COM2\" removed|Port \"COM4\" added",
+                "", "1"});
+        addRow("backup against config",
+               {"diff backup:2 config", "",
+                "Port \"COM1\": master ID changed from 2 to 1|"
+                "Port \"COM1\": retries changed from 3 to 5|"
+                "Port \"COM1\": device 5: delay changed from 100 to inherited|"
+                "Port \"COM1\": device 7: retries changed from inherited to 2|"
+                "Port \"COM1\": device 9 removed|Port \"COM4\" removed|Port \"COM2\" added",
+                "", "1"});
+        addRow("type, device removed", {"diff site.net typed.net", "",
+                                        "Port \"COM1\": device 5 removed|"
+                                        "Port \"COM2\": type changed from direct to ignored",
+                                        "", "1"});
+        addRow("refused",
+               {"diff site.net taken.net", "", "", "Submaster ID 3 is already in use", "2"});
+        addRow("no such backup",
+               {"diff config backup:7", "", "", "There is no kept version 7 (there are 2)", "2"});
+        addRow("one network", {"diff site.net", "", "", "Usage: vexalo-net...", "2"});
+    }
+    void diff() { runCommandTable(); }
+
+    // The rows as the window sorts and draws them.
+    void show_data() {
+        commandTable();
+        addRow("window order", {"show sorted.net", "",
+                                "B  Not used|a  LRR ID: 2, retries: 5, delay: 5000|"
+                                "    2.10  retries: 5 (inherit), delay: 5000 (inherit)|"
+                                "    2.2  retries: 5 (inherit), delay: 9",
+                                "", "0"});
+        const QString siteRows = "COM1  LRR ID: 1, retries: 5, delay: 5000|"
+                                 "    1.5  retries: 5 (inherit), delay: 5000 (inherit)|"
+                                 "    1.7  retries: 2, delay: 5000 (inherit)|COM2  Direct TCU";
+        addRow("standard input", {"show -", site, siteRows, "", "0"});
+        addRow("config", {"show config", "", siteRows, "", "0"});
+        addRow("backup", {"show backup:1", "", siteRows, "", "0"});
+        addRow("refused", {"show tcu.net", "", "", "TCU structure is not an object", "1"});
+    }
+    void show() { runCommandTable(); }
+
+    void backupsAndUsage_data() {
+        commandTable();
+        addRow("backups",
+               {"backups", "",
+                "1  2024-02-01T00:00:00.000Z  SIZE  unchanged|"
+                "2  2024-01-02T03:04:05.678Z  " +
+                    QString::number(documents[2].second.size()) + "  3 ports, 3 devices changed",
+                "", "0"});
+        addRow("backups, an argument", {"backups 1", "", "", "Usage: vexalo-net...", "2"});
+        addRow("help", {"-h", "", "", "Usage: vexalo-net...", "0"});
+        addRow("no command", {"", "", "", "Usage: vexalo-net...", "2"});
+        addRow("unknown command", {"verify site.net", "", "", "Usage: vexalo-net...", "2"});
+    }
+    void backupsAndUsage() { runCommandTable(); }
+
+    // The kept version byte for byte, the replaced configuration kept in its turn; nothing
+    // changed while an editor holds the configuration or when the write fails.
+    void restore_data() {
+        addColumns({"setup", "arguments", "output", "errors", "status"});
+        addRow("restored", {"", "restore 2", "Kept version 2 restored to \"CONFIG\"", "", "0"});
+        addRow("no such version",
+               {"", "restore 3", "", "There is no kept version 3 (there are 2)", "1"});
+        addRow("editor open",
+               {"locked", "restore 2", "",
+                "The network configuration is open in an editor; close it and try again.", "1"});
+        addRow("full disk", {"full", "restore 2", "", "Unable to write file \"CONFIG\"", "1"});
+    }
+
+    void restore() {
+        QFETCH(QString, setup);
+        QFETCH(QString, arguments);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QFETCH(QString, status);
+        QLockFile editor(QFileInfo(backups).path() + "/config.lock");
+        std::unique_ptr<SmallDisk> disk;
+        if (setup == "locked") {
+            QVERIFY(editor.tryLock(0));
+        } else if (setup == "full") {
+            disk = std::make_unique<SmallDisk>(QFileInfo(config).path(), 64);
+            if (!disk->error().isEmpty())
+                QSKIP(qPrintable("needs root to mount a small disk: " + disk->error()));
+            writeFile(config, site);
+            disk->fill();
+        }
+        const QStringList before = QDir(backups).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(run(arguments), status.toInt());
+        compareText(out, output);
+        compareText(err, errors);
+        const QStringList after = QDir(backups).entryList(QDir::Files, QDir::Name);
+        if (status == "0") {
+            QCOMPARE(contentOf(config), documents[2].second);
+            QCOMPARE(after.mid(0, 2), before);
+            QCOMPARE(contentOf(backups + '/' + after.value(2)), site);
+        } else {
+            QCOMPARE(contentOf(config), site);
+            QCOMPARE(after, before);
+        }
+    }
+
+    // The network the editor makes on a machine (NAME=DESCRIPTION of its ports), compact.
+    void defaultNetwork_data() {
+        addColumns({"ports", "arguments", "network"});
+        const QString adapters =
+            R"({"net":[{"delay":5000,"master_id":0,"name":"COM10","retries":5,)"
+            R"("tcus":[],"type":"ignored"},{"delay":5000,"master_id":0,)"
+            R"("name":"COM3","retries":5,"tcus":[],"type":"ignored"}]})";
+        const QString machinePorts =
+            "COM3=Silicon Labs CP210x;COM1=Communications Port;COM10=cp210x";
+        addRow("adapters, sorted", {machinePorts, "default", adapters});
+        addRow("to a file", {machinePorts, "default out.net", adapters});
+        addRow("no adapter", {"COM1=Communications Port", "default",
+                              R"({"net":[{"name":"auto","type":"direct"}]})"});
+    }
+
+    void defaultNetwork() {
+        QFETCH(QString, ports);
+        QFETCH(QString, arguments);
+        QFETCH(QString, network);
+        RS232::test::FakePlatform other;
+        RS232::DevNode node = 1;
+        for (const QString& port : ports.split(';'))
+            other.addDevice(RS232::guidDevclassPorts,
+                            RS232::test::namedDevice(node++, port.section('=', 0, 0).toStdString(),
+                                                     port.section('=', 1).toStdString()));
+        RS232::installPlatform(&other);
+        const int status = run(arguments);
+        RS232::installPlatform(&machine);
+        QCOMPARE(status, 0);
+        const QByteArray written = arguments.contains(' ') ? contentOf("out.net") : out.toUtf8();
+        QCOMPARE(QJsonDocument::fromJson(written).toJson(QJsonDocument::Compact), network.toUtf8());
+    }
+};
+
+QTEST_GUILESS_MAIN(NetTest)
+#include "tst_net.moc"
