@@ -1,31 +1,30 @@
 #include "storage/portsink.h"
 
 #include "model/networkdeviceitem.h"
-#include "model/networkrules.h"
 
 namespace storage {
 
 void PortSink::port(const QString& name) {
-    const QString key = networkrules::portKey(name);
-    current = portsByKey.value(key);
-    if (current == nullptr) {
+    RuleSink::port(name);
+    const auto index = static_cast<std::size_t>(currentPort());
+    if (index == owned.size()) {
         owned.push_back(std::make_unique<NetworkPortItem>(name, false));
-        current = owned.back().get();
-        portsByKey.insert(key, current);
     }
-    idsInUse = current->submasterIdsInUse();
+    current = owned[index].get();
 }
 
 void PortSink::portType(NetworkPortItem::port_type_t type) {
+    RuleSink::portType(type);
     current->set_port_type(type);
 }
 
 void PortSink::portValue(field_t field, int value) {
+    RuleSink::portValue(field, value);
     setPortValue(*current, field, value);
 }
 
 void PortSink::device(int submasterId) {
-    networkrules::claimSubmasterId(submasterId, idsInUse);
+    RuleSink::device(submasterId);
     lastDevice =
         new NetworkDeviceItem(NetworkDeviceItem::nameFor(submasterId), current, submasterId);
 }
@@ -38,7 +37,7 @@ void PortSink::deviceValue(field_t field, int value) {
     }
 }
 
-QList<const NetworkPortItem*> PortSink::ports() const {
+QList<const NetworkPortItem*> PortSink::portRows() const {
     QList<const NetworkPortItem*> list;
     list.reserve(static_cast<int>(owned.size()));
     for (const auto& port : owned) {

@@ -28,7 +28,7 @@ const QString path = QStringLiteral("fuzz.net");
 QByteArray readAndWrite(const QByteArray& text) {
     storage::PortSink sink;
     storage::readNetwork(text, path, sink);
-    return storage::networkText(sink.ports());
+    return storage::networkText(sink.portRows());
 }
 
 } // namespace

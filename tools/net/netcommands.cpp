@@ -9,6 +9,7 @@
 #include "storage/datalocation.h"
 #include "storage/networkfile.h"
 #include "storage/networkformat.h"
+#include "storage/rulesink.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -67,9 +68,12 @@ int check(const QStringList& arguments, Console& console) {
     int status = 0;
     for (const QString& file : files) {
         try {
-            const auto network = readPorts(networkSource(file, console.in));
-            print(console.out, file + QStringLiteral(": ") + networkCounts(network->ports()));
-            for (const QString& warning : networkWarnings(network->ports(), machinePorts)) {
+            // The rules alone: rows would cost several times the reading.
+            const NetworkSource source = networkSource(file, console.in);
+            storage::RuleSink network;
+            storage::readNetwork(source.text, source.name, network);
+            print(console.out, file + QStringLiteral(": ") + networkCounts(network.ports()));
+            for (const QString& warning : networkWarnings(network.ports(), machinePorts)) {
                 print(console.out, file + QStringLiteral(": ") + warning);
             }
         } catch (const std::exception& error) {
@@ -86,7 +90,7 @@ int diff(const QStringList& arguments, Console& console) {
     }
     const auto from = readPorts(networkSource(arguments[0], console.in));
     const auto to = readPorts(networkSource(arguments[1], console.in));
-    const NetworkDifferences differences = compareNetworks(from->ports(), to->ports());
+    const NetworkDifferences differences = compareNetworks(from->portRows(), to->portRows());
     for (const QString& line : differences.lines) {
         print(console.out, line);
     }
@@ -98,7 +102,7 @@ int show(const QStringList& arguments, Console& console) {
         return usage(console);
     }
     const auto network = readPorts(networkSource(arguments[0], console.in));
-    for (const QString& line : networkRows(network->ports())) {
+    for (const QString& line : networkRows(network->portRows())) {
         print(console.out, line);
     }
     return 0;
@@ -111,7 +115,7 @@ QString summaryAgainst(const NetworkSource& backup, const storage::PortSink* cur
         return currentFailure;
     }
     try {
-        return summaryOf(compareNetworks(readPorts(backup)->ports(), current->ports()));
+        return summaryOf(compareNetworks(readPorts(backup)->portRows(), current->portRows()));
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     }

@@ -34,11 +34,13 @@ QString rowText(const QTreeWidgetItem& row, const QString& indent) {
     return indent + row.text(0) + QStringLiteral("  ") + row.text(1);
 }
 
-void addSharedMasterIds(const QList<const NetworkPortItem*>& ports, QStringList& warnings) {
+using Ports = std::vector<storage::RuleSink::Port>;
+
+void addSharedMasterIds(const Ports& ports, QStringList& warnings) {
     QMap<int, QStringList> namesById;
-    for (const NetworkPortItem* port : ports) {
-        if (port->port_type == NetworkPortItem::lrr) {
-            namesById[port->master_id] << quoted(port->name);
+    for (const auto& port : ports) {
+        if (port.type == NetworkPortItem::lrr) {
+            namesById[port.masterId] << quoted(port.name);
         }
     }
     for (auto entry = namesById.cbegin(); entry != namesById.cend(); ++entry) {
@@ -50,33 +52,31 @@ void addSharedMasterIds(const QList<const NetworkPortItem*>& ports, QStringList&
     }
 }
 
-void addMissingPorts(const QList<const NetworkPortItem*>& ports, const QStringList& machinePorts,
-                     QStringList& warnings) {
+void addMissingPorts(const Ports& ports, const QStringList& machinePorts, QStringList& warnings) {
     QSet<QString> present;
     for (const QString& name : machinePorts) {
         present.insert(networkrules::portKey(name));
     }
-    for (const NetworkPortItem* port : ports) {
-        if (port->name != defaultnetwork::fallbackPortName() &&
-            !present.contains(networkrules::portKey(port->name))) {
+    for (const auto& port : ports) {
+        if (port.name != defaultnetwork::fallbackPortName() &&
+            !present.contains(networkrules::portKey(port.name))) {
             warnings << NetworkReport::tr("warning: port %1 is not on this machine")
-                            .arg(quoted(port->name));
+                            .arg(quoted(port.name));
         }
     }
 }
 
 } // namespace
 
-QString networkCounts(const QList<const NetworkPortItem*>& ports) {
+QString networkCounts(const Ports& ports) {
     int devices = 0;
-    for (const NetworkPortItem* port : ports) {
-        devices += port->childCount();
+    for (const auto& port : ports) {
+        devices += port.devices;
     }
-    return countsText(ports.size(), devices);
+    return countsText(static_cast<int>(ports.size()), devices);
 }
 
-QStringList networkWarnings(const QList<const NetworkPortItem*>& ports,
-                            const std::optional<QStringList>& machinePorts) {
+QStringList networkWarnings(const Ports& ports, const std::optional<QStringList>& machinePorts) {
     QStringList warnings;
     addSharedMasterIds(ports, warnings);
     if (machinePorts) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/networkportitem.h"
+#include "storage/rulesink.h"
 
 #include <QList>
 #include <QStringList>
@@ -10,12 +11,12 @@
 // What the commands tell about one network, in the editor's language.
 
 // "3 ports, 12 devices".
-QString networkCounts(const QList<const NetworkPortItem*>& ports);
+QString networkCounts(const std::vector<storage::RuleSink::Port>& ports);
 
 // What does not stop the editor but likely stops the network: a master ID on more than one LRR
 // port, and, given the names of this machine's serial ports, a port the machine does not have
 // (the fallback port excepted, which finds its port itself).
-QStringList networkWarnings(const QList<const NetworkPortItem*>& ports,
+QStringList networkWarnings(const std::vector<storage::RuleSink::Port>& ports,
                             const std::optional<QStringList>& machinePorts);
 
 // The rows as the window shows them, in its order: each port, then its devices indented, the
