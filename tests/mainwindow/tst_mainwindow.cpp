@@ -601,7 +601,8 @@ private slots:
         ModalAnswerer answerer(answers);
         for (const QString& step : steps.split(' '))
             step == "close" ? void(window->close()) : prepare(step);
-        QVERIFY(answerer.allAnswered() && !window->isModified());
+        QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
+        QVERIFY(!window->isModified());
         const QDir folder(QString::fromStdString(window->getDataFileName()) + "/backups");
         QCOMPARE(folder.entryList(QDir::Files).size(), backups.toInt());
     }
@@ -654,7 +655,7 @@ private slots:
                 QVERIFY(contentOf(lockPath).startsWith(
                     QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
         }
-        QVERIFY(answerer.allAnswered());
+        QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
         QCOMPARE(seen, messages.split(';', Qt::SkipEmptyParts));
         QCOMPARE(contentOf(config), saved);
         obeyed.reset();
