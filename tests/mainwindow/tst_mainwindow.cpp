@@ -589,8 +589,7 @@ private slots:
         addColumns({"steps", "answers", "backups"});
         addRow("start-up Yes, close", {"restart close", "Yes", "0"});
         // Apply makes the file what the tree writes and keeps the version it replaced.
-        addRow("Edit, Cancel, close",
-               {"change applyButton @COM1 editButton close", "Cancel", "1"});
+        addRow("Edit, Cancel, close", {"change applyButton @COM1 editButton close", "Cancel", "1"});
         addRow("change, close", {"change close", "", "1"});
     }
 
