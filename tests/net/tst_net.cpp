@@ -64,7 +64,7 @@ class NetTest : public QObject {
     QString config, backups;
     QString out, err;
     RS232::test::FakePlatform machine;
-    RS232::Platform* const realMachine = &RS232::platform();
+    RS232::Platform* const realMachine = RS232::installedPlatform();
     QTranslator english; // the plural forms of the counts
 
     int run(const QString& arguments, const QByteArray& input = {}) {
