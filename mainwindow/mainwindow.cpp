@@ -2,6 +2,7 @@
 
 #include "dialogs/about.h"
 #include "mainwindow/treebatch.h"
+#include "model/rowicons.h"
 #include "res/resourceicon.h"
 #include "storage/configurationlock.h"
 #include "ui_mainwindow.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(QWidget* parent)
       clipboardIsCut(false), modified(false) {
     ui->setupUi(this);
     setFormIcons(*this, *ui);
+    setRowIconLookup(resourceIcon);
     batching = std::make_unique<TreeBatching>(*ui->treeWidget);
     setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
     connectActions();

@@ -1,7 +1,7 @@
 #include "model/networkdeviceitem.h"
 
 #include "model/networkportitem.h"
-#include "res/resourceicon.h"
+#include "model/rowicons.h"
 
 #include <QObject>
 
@@ -22,7 +22,7 @@ QString NetworkDeviceItem::to_string() const {
 
 void NetworkDeviceItem::update_row() {
     setText(0, to_string());
-    setIcon(0, resourceIcon(QStringLiteral("device.ico")));
+    setIcon(0, rowIcon(QStringLiteral("device.ico")));
 
     const int portRetries = port != nullptr ? port->retries : 0;
     const int portDelay = port != nullptr ? port->delay : 0;

@@ -3,7 +3,7 @@
 #include "model/defaultnetwork.h"
 #include "model/networkdeviceitem.h"
 #include "model/networkrules.h"
-#include "res/resourceicon.h"
+#include "model/rowicons.h"
 
 #include <QObject>
 #include <QTreeWidget>
@@ -20,28 +20,28 @@ QString NetworkPortItem::to_string() const {
 void NetworkPortItem::update_row() {
     setText(0, name);
     if (detected) {
-        setIcon(0, resourceIcon(QStringLiteral("usb.ico")));
+        setIcon(0, rowIcon(QStringLiteral("usb.ico")));
     } else if (name == defaultnetwork::fallbackPortName()) {
-        setIcon(0, resourceIcon(QStringLiteral("find.ico")));
+        setIcon(0, rowIcon(QStringLiteral("find.ico")));
     } else {
-        setIcon(0, resourceIcon(QStringLiteral("ignore.ico")));
+        setIcon(0, rowIcon(QStringLiteral("ignore.ico")));
     }
 
     switch (port_type) {
     case ignored:
         setText(1, QObject::tr("Not used"));
-        setIcon(1, resourceIcon(QStringLiteral("ignore.ico")));
+        setIcon(1, rowIcon(QStringLiteral("ignore.ico")));
         break;
     case direct:
         setText(1, QObject::tr("Direct TCU"));
-        setIcon(1, resourceIcon(QStringLiteral("network-wired-3.ico")));
+        setIcon(1, rowIcon(QStringLiteral("network-wired-3.ico")));
         break;
     case lrr:
         setText(1, QObject::tr("LRR ID: %1, retries: %2, delay: %3")
                        .arg(master_id)
                        .arg(retries)
                        .arg(delay));
-        setIcon(1, resourceIcon(QStringLiteral("network-wireless.ico")));
+        setIcon(1, rowIcon(QStringLiteral("network-wireless.ico")));
         break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/networkitem.h"
+#include "model/porttype.h"
 
 #include <QList>
 
@@ -10,12 +11,8 @@ class NetworkDeviceItem;
 class QTreeWidget;
 
 // A serial port of the computer: a top-level row of the tree.
-class NetworkPortItem : public NetworkItem {
+class NetworkPortItem : public NetworkItem, public PortType {
 public:
-    // A fixed underlying type keeps any other value well-defined: files write such a port's
-    // type as "???".
-    enum port_type_t : int { ignored = 0, direct = 1, lrr = 2 };
-
     NetworkPortItem(const QString& name, bool detected);
 
     QString to_string() const override;

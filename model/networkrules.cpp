@@ -27,12 +27,11 @@ bool isValidId(int id) {
     return id >= 1 && id <= 255;
 }
 
-void checkNewPort(const QString& name, bool nameInUse, NetworkPortItem::port_type_t type,
-                  int masterId) {
+void checkNewPort(const QString& name, bool nameInUse, PortType::port_type_t type, int masterId) {
     if (nameInUse) {
         throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Port \"%1\" is already defined"), name);
     }
-    if (type == NetworkPortItem::lrr && !isValidId(masterId)) {
+    if (type == PortType::lrr && !isValidId(masterId)) {
         throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Master ID %1 is invalid [1..255]"),
                         masterId);
     }

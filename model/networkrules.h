@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/networkportitem.h"
+#include "model/porttype.h"
 
 #include <QString>
 
@@ -19,8 +19,7 @@ bool isValidId(int id);
 
 // Refuses a new port whose name another port has already (nameInUse), and an LRR port whose master
 // ID is not valid; ports of the other types carry no master ID.
-void checkNewPort(const QString& name, bool nameInUse, NetworkPortItem::port_type_t type,
-                  int masterId);
+void checkNewPort(const QString& name, bool nameInUse, PortType::port_type_t type, int masterId);
 
 // Refuses a device's submaster ID that is not valid or is already set in inUse (bit n for ID n,
 // the IDs of the device's port); otherwise inUse gains it.
