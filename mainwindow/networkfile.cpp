@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/messageboxes.h"
+#include "mainwindow/portrows.h"
 #include "mainwindow/treebatch.h"
 #include "model/networkdeviceitem.h"
 #include "model/networkrules.h"

@@ -6,7 +6,6 @@
 #include "model/rowicons.h"
 
 #include <QObject>
-#include <QTreeWidget>
 
 NetworkPortItem::NetworkPortItem(const QString& name, bool detected)
     : NetworkItem(name, nullptr, port_item), detected(detected) {
@@ -61,7 +60,7 @@ bool NetworkPortItem::can_copy_from(const NetworkItem* other) const {
         return false;
     }
     const auto* device = static_cast<const NetworkDeviceItem*>(other);
-    return !hasDeviceWithSubmasterId(device->submaster_id);
+    return networkrules::isSubmasterIdFree(device->submaster_id, submasterIdsInUse());
 }
 
 void NetworkPortItem::copy_from(const NetworkItem* other) {
@@ -93,17 +92,6 @@ void NetworkPortItem::set_retries(int count) {
 void NetworkPortItem::set_delay(int value) {
     delay = value;
     update_row();
-}
-
-bool NetworkPortItem::hasDeviceWithSubmasterId(int submasterId) const {
-    for (int i = 0; i < childCount(); ++i) {
-        const QTreeWidgetItem* row = child(i);
-        if (row->type() == device_item &&
-            static_cast<const NetworkDeviceItem*>(row)->submaster_id == submasterId) {
-            return true;
-        }
-    }
-    return false;
 }
 
 QList<NetworkDeviceItem*> NetworkPortItem::devices() const {
@@ -147,13 +135,4 @@ void NetworkPortItem::addCopyOfDevice(const NetworkItem& source) {
     auto* device = new NetworkDeviceItem(sourceDevice.name, this, sourceDevice.submaster_id);
     device->copy_from(&sourceDevice);
     device->update_row();
-}
-
-QList<const NetworkPortItem*> portRows(const QTreeWidget& tree) {
-    QList<const NetworkPortItem*> ports;
-    ports.reserve(tree.topLevelItemCount());
-    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-        ports << static_cast<const NetworkPortItem*>(tree.topLevelItem(i));
-    }
-    return ports;
 }

@@ -8,7 +8,6 @@
 #include <bitset>
 
 class NetworkDeviceItem;
-class QTreeWidget;
 
 // A serial port of the computer: a top-level row of the tree.
 class NetworkPortItem : public NetworkItem, public PortType {
@@ -40,11 +39,7 @@ public:
     int delay = 5000;
 
 private:
-    bool hasDeviceWithSubmasterId(int submasterId) const;
     void deleteDevices();
     void copyPort(const NetworkPortItem& source);
     void addCopyOfDevice(const NetworkItem& source);
 };
-
-// The port rows of a tree, top to bottom.
-QList<const NetworkPortItem*> portRows(const QTreeWidget& tree);

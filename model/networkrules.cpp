@@ -1,20 +1,13 @@
 #include "model/networkrules.h"
 
-#include <QCoreApplication>
-
-#include <stdexcept>
+#include "model/translatederror.h"
 
 namespace networkrules {
 
 namespace {
 
-std::runtime_error violation(const char* text, const QString& argument) {
-    const QString message = QCoreApplication::translate("NetworkRules", text).arg(argument);
-    return std::runtime_error(message.toUtf8().toStdString());
-}
-
-std::runtime_error violation(const char* text, int argument) {
-    return violation(text, QString::number(argument));
+std::runtime_error idViolation(const char* text, int id) {
+    return translatedError("NetworkRules", text, QString::number(id));
 }
 
 } // namespace
@@ -29,25 +22,31 @@ bool isValidId(int id) {
 
 void checkNewPort(const QString& name, bool nameInUse, PortType::port_type_t type, int masterId) {
     if (nameInUse) {
-        throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Port \"%1\" is already defined"), name);
+        throw translatedError("NetworkRules",
+                              QT_TRANSLATE_NOOP("NetworkRules", "Port \"%1\" is already defined"),
+                              name);
     }
     if (type == PortType::lrr && !isValidId(masterId)) {
-        throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Master ID %1 is invalid [1..255]"),
-                        masterId);
+        throw idViolation(QT_TRANSLATE_NOOP("NetworkRules", "Master ID %1 is invalid [1..255]"),
+                          masterId);
     }
 }
 
 void claimSubmasterId(int submasterId, std::bitset<256>& inUse) {
     if (!isValidId(submasterId)) {
-        throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Submaster ID %1 is invalid [1..255]"),
-                        submasterId);
+        throw idViolation(QT_TRANSLATE_NOOP("NetworkRules", "Submaster ID %1 is invalid [1..255]"),
+                          submasterId);
     }
     const auto bit = static_cast<std::size_t>(submasterId);
     if (inUse.test(bit)) {
-        throw violation(QT_TRANSLATE_NOOP("NetworkRules", "Submaster ID %1 is already in use"),
-                        submasterId);
+        throw idViolation(QT_TRANSLATE_NOOP("NetworkRules", "Submaster ID %1 is already in use"),
+                          submasterId);
     }
     inUse.set(bit);
+}
+
+bool isSubmasterIdFree(int submasterId, const std::bitset<256>& inUse) {
+    return isValidId(submasterId) && !inUse.test(static_cast<std::size_t>(submasterId));
 }
 
 } // namespace networkrules

@@ -25,4 +25,7 @@ void checkNewPort(const QString& name, bool nameInUse, PortType::port_type_t typ
 // the IDs of the device's port); otherwise inUse gains it.
 void claimSubmasterId(int submasterId, std::bitset<256>& inUse);
 
+// Whether claimSubmasterId would accept submasterId.
+bool isSubmasterIdFree(int submasterId, const std::bitset<256>& inUse);
+
 } // namespace networkrules

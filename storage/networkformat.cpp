@@ -1,6 +1,7 @@
 #include "storage/networkformat.h"
 
 #include "model/networkdeviceitem.h"
+#include "model/translatederror.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -92,16 +93,6 @@ void appendPort(QByteArray& out, const NetworkPortItem& port) {
     out += "        }";
 }
 
-std::runtime_error failure(const char* text, const QString& argument) {
-    const QString message = QCoreApplication::translate("NetworkFormat", text).arg(argument);
-    return std::runtime_error(message.toUtf8().toStdString());
-}
-
-std::runtime_error failure(const char* text) {
-    return std::runtime_error(
-        QCoreApplication::translate("NetworkFormat", text).toUtf8().toStdString());
-}
-
 NetworkPortItem::port_type_t portType(const QJsonValue& value) {
     const QString name = value.toString();
     for (int index = 0; index < 3; ++index) {
@@ -109,13 +100,16 @@ NetworkPortItem::port_type_t portType(const QJsonValue& value) {
             return static_cast<NetworkPortItem::port_type_t>(index);
         }
     }
-    throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "Invalid device type \"%1\""), name);
+    throw translatedError("NetworkFormat",
+                          QT_TRANSLATE_NOOP("NetworkFormat", "Invalid device type \"%1\""), name);
 }
 
 void readDevices(const QJsonArray& devices, NetworkSink& sink) {
     for (const QJsonValue& entry : devices) {
         if (!entry.isObject()) {
-            throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "TCU structure is not an object"));
+            throw translatedError(
+                "NetworkFormat",
+                QT_TRANSLATE_NOOP("NetworkFormat", "TCU structure is not an object"));
         }
         const QJsonObject device = entry.toObject();
         sink.device(device.value(submasterIdKey).toInt());
@@ -130,7 +124,8 @@ void readDevices(const QJsonArray& devices, NetworkSink& sink) {
 
 void readPort(const QJsonValue& entry, NetworkSink& sink) {
     if (!entry.isObject()) {
-        throw failure(QT_TRANSLATE_NOOP("NetworkFormat", "Port structure is not an object"));
+        throw translatedError(
+            "NetworkFormat", QT_TRANSLATE_NOOP("NetworkFormat", "Port structure is not an object"));
     }
     const QJsonObject port = entry.toObject();
     sink.port(port.value(nameKey).toString());

@@ -1,3 +1,4 @@
+#include "mainwindow/portrows.h"
 #include "modalanswerer.h"
 #include "res/resourceicon.h"
 #include "smalldisk.h"
