@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rs232/platform.h"
-#include "rs232/registryvalue.h"
+#include "registryvalue.h"
 
 #include <cstring>
 #include <iterator>

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// Registry values and device properties as backends without a registry keep them, and the
-// answers the Windows calls give about them, buffer-size answers included.
+// Registry values and device properties as the fake platform keeps them, and the answers the
+// Windows calls give about them, buffer-size answers included.
 namespace RS232 {
 
 struct RegistryValue {

@@ -1,4 +1,4 @@
-#include "rs232/registryvalue.h"
+#include "registryvalue.h"
 
 #include "rs232/platform.h"
 
