@@ -47,17 +47,19 @@ public:
         link(root / "class/tty" / name, folder);
     }
 
-    // A usb-serial port of the adapter in USB port usb: the tty under a port device under the
-    // interface. The adapter's device is made with its first port.
+    // A usb-serial port of the adapter at usb below the root hub, such as "1-2/1-2.1" behind the
+    // hub 1-2: the tty under a port device under the interface. The adapter's device is made with
+    // its first port.
     void addUsbSerial(const std::string& usb, const std::string& attributes, const std::string& tty,
                       const std::string& driver, const std::string& interface = "1.0",
                       const std::string& interfaceAttributes = {}) {
         const std::string adapter = hub + "/" + usb;
         if (!std::filesystem::exists(root / "devices" / adapter))
             device(adapter, "usb", "usb", attributes);
-        device(adapter + "/" + usb + ":" + interface, "usb", driver, interfaceAttributes);
-        device(adapter + "/" + usb + ":" + interface + "/" + tty, "usb-serial", driver);
-        this->tty(tty, adapter + "/" + usb + ":" + interface + "/" + tty);
+        const std::string port = adapter + "/" + usb.substr(usb.rfind('/') + 1) + ":" + interface;
+        device(port, "usb", driver, interfaceAttributes);
+        device(port + "/" + tty, "usb-serial", driver);
+        this->tty(tty, port + "/" + tty);
     }
 
 private:

@@ -95,8 +95,9 @@ class Rs232Test : public QObject {
     QTemporaryDir sysfsRoot;
 
 private slots:
-    // CP210x, FTDI, a dual-port CP2105, an adapter whose attributes are empty, CDC ACM, a real
-    // and a phantom 8250 port, a serial port card and a virtual terminal.
+    // CP210x, FTDI, a dual-port CP2105, an adapter whose attributes are empty, one without a
+    // serial number behind a hub with one, CDC ACM, a real and a phantom 8250 port, a serial port
+    // card and a virtual terminal.
     void initTestCase() {
         test::FakeSysfs sysfs(sysfsRoot.path().toStdString());
         const std::string hub = sysfsRoot.path().toStdString() + "/devices/" + test::FakeSysfs::hub;
@@ -112,6 +113,8 @@ private slots:
         sysfs.addUsbSerial("1-3", cp2105, "ttyUSB3", "cp210x", "1.1", "interface=Standard");
         sysfs.addUsbSerial("1-5", "idVendor=;idProduct=ea60;serial=;manufacturer=;product=CP2102",
                            "ttyUSB4", "cp210x", "1.0", "interface=");
+        sysfs.device(test::FakeSysfs::hub + "/1-6", "usb", "usb", "serial=HUB6");
+        sysfs.addUsbSerial("1-6/1-6.1", "idVendor=067b;idProduct=2303", "ttyUSB5", "pl2303");
         sysfs.device(test::FakeSysfs::hub + "/1-4", "usb", "usb",
                      "idVendor=2341;idProduct=0043;manufacturer=Arduino");
         sysfs.device(test::FakeSysfs::hub + "/1-4/1-4:1.0", "usb", "cdc_acm", "interface=CDC ACM");
@@ -284,6 +287,9 @@ private slots:
         QTest::newRow("empty attributes")
             << "ttyUSB4"
             << "ttyUSB4|/dev/ttyUSB4|CP2102 (cp210x)||-:ea60||1-5:1.0";
+        QTest::newRow("no serial, behind a hub with one")
+            << "ttyUSB5"
+            << "ttyUSB5|/dev/ttyUSB5| (pl2303)||67b:2303||1-6.1:1.0";
         QTest::newRow("CDC ACM")
             << "ttyACM0"
             << "ttyACM0|/dev/ttyACM0|CDC ACM (cdc_acm)|Arduino|2341:43||1-4:1.0";
