@@ -20,8 +20,9 @@
 //   NAME=N      sets the spin box of object name NAME to N, or its check box to 0 or 1;
 //   ?           adds what the dialog or the wizard's page shows to seen (see describe).
 // Message boxes and file dialogs add their heading (see headingOf) to seen when answered.
-// Anything else is a fault: no such button or field, a disabled button, a value the field does
-// not take. The modal is then rejected and the rest of its steps dropped.
+// Anything else is a fault: an empty step or answer ("OK|", ";;"), no such button or field, a
+// disabled button, a value the field does not take. The modal is then rejected and the rest of its
+// steps dropped.
 
 namespace {
 
@@ -107,8 +108,12 @@ QString pressButton(QWidget* modal, const QString& text) {
 QString answerStep(QWidget* modal, QWidget* page, const QString& step, QStringList& seen) {
     const QString name = step.section('=', 0, 0);
     const QString value = step.section('=', 1);
-    if (step == "?")
-        return void(seen << describe(modal, page)), QString();
+    if (step.isEmpty())
+        return "an empty step";
+    if (step == "?") {
+        seen << describe(modal, page);
+        return {};
+    }
     if (!step.contains('='))
         return pressButton(modal, step);
     if (name == "file")
@@ -125,7 +130,8 @@ QString answerStep(QWidget* modal, QWidget* page, const QString& step, QStringLi
 } // namespace
 
 ModalAnswerer::ModalAnswerer(const QString& answers, QStringList* seen)
-    : pending(answers.split(';', Qt::SkipEmptyParts)), seen(seen != nullptr ? seen : &ownSeen) {
+    : pending(answers.isEmpty() ? QStringList() : answers.split(';')),
+      seen(seen != nullptr ? seen : &ownSeen) {
     connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer.start(20);
 }
