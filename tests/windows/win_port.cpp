@@ -6,8 +6,22 @@
 #include <windows.h>
 
 #include <stdexcept>
+#include <utility>
 
 using RS232::Serial;
+
+// Whether the bytes waiting in port's input queue come to count within a minute.
+bool queueReaches(const Serial& port, DWORD count) {
+    for (int poll = 0; poll < 6000; ++poll) {
+        COMSTAT status{};
+        DWORD errors = 0;
+        if (ClearCommError(reinterpret_cast<HANDLE>(port.handle), &errors, &status) &&
+            status.cbInQue == count)
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
 
 int main() {
     Checks check;
@@ -22,23 +36,24 @@ int main() {
         check(std::string(buffer, 5) == "hello", "bytes at the other end");
         // Nothing will come, so a read that waited for bytes would never return.
         check(com5.read(buffer, 16) == 0, "read returns at once");
-        // The second half is sent well after the first: a read that did not wait for all it asked
-        // for returns with the first half only.
+        // The second half is sent only once the read has taken the first from COM5's input
+        // queue: a read that did not wait for all it asked for returns with the first half only.
         com5.blocking(true);
+        check(com6.write("abc", 3) == 3 && queueReaches(com5, 3), "first half at COM5");
+        std::pair<Serial*, Serial*> ends{&com6, &com5};
         const HANDLE sender = CreateThread(
             nullptr, 0,
-            [](void* port) -> DWORD {
-                auto* sending = static_cast<Serial*>(port);
-                const bool first = sending->write("abc", 3) == 3;
-                Sleep(200);
-                return first && sending->write("def", 3) == 3;
+            [](void* pair) -> DWORD {
+                auto [sending, reading] = *static_cast<std::pair<Serial*, Serial*>*>(pair);
+                return queueReaches(*reading, 0) && sending->write("def", 3) == 3;
             },
-            &com6, 0, nullptr);
+            &ends, 0, nullptr);
         check(com5.read(buffer, 6) == 6, "blocking read waits for all it asked for");
         check(std::string(buffer, 6) == "abcdef", "bytes read in blocking mode");
         WaitForSingleObject(sender, INFINITE);
         DWORD sent = 0;
-        check(GetExitCodeThread(sender, &sent) && sent == 1, "both halves sent");
+        check(GetExitCodeThread(sender, &sent) && sent == 1,
+              "second half sent once the first was taken");
         CloseHandle(sender);
         Serial("COM9", "").open();
         check(false, "COM9 opens");
