@@ -23,20 +23,6 @@ rm -rf "$artifacts"
 mkdir -p "$artifacts"
 started=$(date +%s)
 
-# Waits up to $2 seconds for the command after them to succeed, trying it again every 0.2 s; when
-# it gives up it says, on standard error, that it waited for $1 and how long.
-wait_for() {
-    local what=$1 cap=$2 deadline=$((SECONDS + $2))
-    shift 2
-    until "$@"; do
-        if ((SECONDS >= deadline)); then
-            echo "gave up waiting for $what after $cap s" >&2
-            return 1
-        fi
-        sleep 0.2
-    done
-}
-
 fail() {
     echo "FAIL: $*"
     return 1

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared by the Wine checks (sourced, not run): the Debian packages they need, a temporary work
 # folder that goes at exit together with the Wine processes of its prefix and the helpers the
-# script started, and a fresh 64-bit Wine prefix in it.
+# script started, a fresh 64-bit Wine prefix in it, and waiting for a helper's work.
 
 # Installs those of the named Debian packages that are not installed yet.
 wine_install_missing() {
@@ -40,4 +40,18 @@ wine_new_prefix() {
     export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     timeout 300 wine wineboot -i >"$1" 2>&1 || { cat "$1"; exit 1; }
     wineserver -w
+}
+
+# Waits up to $2 seconds for the command after them to succeed, trying it again every 0.2 s; when
+# it gives up it says, on standard error, that it waited for $1 and how long.
+wait_for() {
+    local what=$1 cap=$2 deadline=$((SECONDS + $2))
+    shift 2
+    until "$@"; do
+        if ((SECONDS >= deadline)); then
+            echo "gave up waiting for $what after $cap s" >&2
+            return 1
+        fi
+        sleep 0.2
+    done
 }

@@ -40,22 +40,23 @@ run_test() {
 
 # COM5 and COM6 are the two ends of one pseudo-terminal pair. socat makes the links only once
 # it has opened both ends, which on a loaded machine can take long: wait for the links
-# themselves, up to two minutes, or until socat has ended.
+# themselves, up to two minutes, or until socat (pid $1) has ended.
+port_pair_settled() {
+    [[ -e $work/pty-a && -e $work/pty-b ]] || ! kill -0 "$1" 2>/dev/null
+}
+
 link_port_pair() {
-    local socat_pid tenths=0
+    local socat_pid
     socat pty,raw,echo=0,link="$work/pty-a" pty,raw,echo=0,link="$work/pty-b" 2>"$work/socat.log" &
     socat_pid=$!
     wine_helper_pids+=("$socat_pid")
-    until [[ -e $work/pty-a && -e $work/pty-b ]]; do
-        if ((tenths >= 1200)) || ! kill -0 "$socat_pid" 2>/dev/null; then
-            echo "FAIL: socat's pseudo-terminal links $work/pty-a and $work/pty-b did not appear" \
-                "within $((tenths / 10)) s"
-            cat "$work/socat.log"
-            return 1
-        fi
-        sleep 0.1
-        tenths=$((tenths + 1))
-    done
+    wait_for "socat's pseudo-terminal links $work/pty-a and $work/pty-b" 120 \
+        port_pair_settled "$socat_pid" || true
+    if [[ ! -e $work/pty-a || ! -e $work/pty-b ]]; then
+        echo "FAIL: socat made no pseudo-terminal links $work/pty-a and $work/pty-b"
+        cat "$work/socat.log"
+        return 1
+    fi
     ln -s "$work/pty-a" "$WINEPREFIX/dosdevices/com5"
     ln -s "$work/pty-b" "$WINEPREFIX/dosdevices/com6"
 }
