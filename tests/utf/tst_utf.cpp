@@ -126,8 +126,9 @@ private slots:
         utf::Codepoint{0x200000}.output(utf::byte_sink([&](char b) { written += b; }));
         utf::Codepoint{0x200000}.output(utf::wide_sink([&](wchar_t u) { writtenUnits += u; }));
         QCOMPARE(hex(written) + ", " + hex(writtenUnits), QString("EF BF BD, DBC0 DC00"));
-        QVERIFY(utf::Codepoint::input(utf::byte_source([](char&) { return false; })) ==
-                utf::Codepoint::INVALID);
+        const auto exhausted = [](auto&) { return false; };
+        QVERIFY(utf::Codepoint::input(utf::byte_source(exhausted)) == utf::Codepoint::INVALID);
+        QVERIFY(utf::Codepoint::input(utf::wide_source(exhausted)) == utf::Codepoint::INVALID);
         QVERIFY(utf::Codepoint::input_safe(utf::byte_source()) == utf::Codepoint::INVALID);
         const auto failing = [](auto&) -> bool { throw std::runtime_error("source failed"); };
         QVERIFY_EXCEPTION_THROWN(utf::Codepoint::input(utf::wide_source(failing)),
