@@ -64,6 +64,10 @@ for page in vexalo vexalo-ports vexalo-net; do
 done
 depends=$(dpkg-deb --field "$deb" Depends)
 grep -q 'libqt5widgets5' <<<"$depends" || fail "Depends lacks the Qt libraries: $depends"
+# Without them Qt's own buttons and dialogs stay English on a German system.
+recommends=$(dpkg-deb --field "$deb" Recommends)
+grep -qw 'qttranslations5-l10n' <<<"$recommends" ||
+    fail "Recommends lacks Qt's translations: $recommends"
 desktop-file-validate "$root/usr/share/applications/vexalo.desktop" ||
     fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$root/usr/share/metainfo/example.tessarund.vexalo.metainfo.xml" ||
