@@ -80,7 +80,7 @@ windows)
     # Cross compilers, installer maker, and what the Wine check of the installer runs on.
     packages+=(
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        perl python3 xz-utils ca-certificates nsis zip
+        perl python3 xz-utils ca-certificates nsis zip qttranslations5-l10n
         wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng fonts-dejavu-core
     )
     install_missing_packages

@@ -11,6 +11,8 @@ source_dir=$(cd "$here/../.." && pwd)
 build_dir=${VEXALO_WINDOWS_BUILD_DIR:-$source_dir/build-windows}
 qt_dir=${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-5.15.8-mingw-w64}
 jobs=${VEXALO_JOBS:-2}
+# Debian's qttranslations5-l10n; .qm files are the same on every platform.
+toolkit_translations=/usr/share/qt5/translations
 
 "$here/build-qt.sh" "$qt_dir"
 
@@ -38,12 +40,20 @@ runtime_dll() {
 }
 
 rm -rf "$build_dir/stage"
-mkdir -p "$stage/platforms" "$stage/imageformats"
+mkdir -p "$stage/platforms" "$stage/imageformats" "$stage/styles" "$stage/translations"
 cp "$build_dir/vexalo.exe" "$build_dir/vexalo-net.exe" "$build_dir/tools/ports/vexalo-ports.exe" \
     "$build_dir"/vexalo_*.qm "$stage/"
 cp "$qt_dir"/bin/Qt5{Core,Gui,Widgets}.dll "$stage/"
 cp "$qt_dir/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt_dir/plugins/imageformats/qico.dll" "$stage/imageformats/"
+cp "$qt_dir/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+# Qt's own texts in German: qt_de.qm loads the others named here and fails without any of them.
+for catalog in qt qtbase qtscript qtmultimedia qtxmlpatterns; do
+    cp "$toolkit_translations/${catalog}_de.qm" "$stage/translations/"
+done
+# Without qt.conf, Qt looks for its translations under the cross-build's prefix on the build
+# machine; with it, in the program's translations folder.
+printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$stage/qt.conf"
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     cp "$(runtime_dll "$dll")" "$stage/"
 done
