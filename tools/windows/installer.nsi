@@ -7,8 +7,10 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
 
 !define PRODUCT "Tessarund"
+!define PUBLISHER "Tessarund developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
 
@@ -44,11 +46,18 @@ Section "Install"
     SetOutPath "$INSTDIR"
     CreateDirectory "${MENU_FOLDER}"
     CreateShortcut "${MENU_FOLDER}\${PRODUCT}.lnk" "$INSTDIR\vexalo.exe"
+    ; Each language named in itself, as a user looking for it would read it.
+    CreateShortcut "${MENU_FOLDER}\${PRODUCT} auf Deutsch.lnk" "$INSTDIR\vexalo.exe" "-l de"
+    CreateShortcut "${MENU_FOLDER}\${PRODUCT} in English.lnk" "$INSTDIR\vexalo.exe" "-l en"
     CreateShortcut "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\uninstall.exe"
 
     WriteRegStr HKLM "Software\${PRODUCT}" "InstallDir" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT} ${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    ; "Apps & features" shows this size (in KiB) instead of guessing one.
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vexalo.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
@@ -65,6 +74,8 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     Delete "${MENU_FOLDER}\${PRODUCT}.lnk"
+    Delete "${MENU_FOLDER}\${PRODUCT} auf Deutsch.lnk"
+    Delete "${MENU_FOLDER}\${PRODUCT} in English.lnk"
     Delete "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk"
     RMDir "${MENU_FOLDER}"
 
