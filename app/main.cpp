@@ -1,8 +1,11 @@
 #include "app/commandline.h"
+#include "app/screenscale.h"
 #include "app/translations.h"
 #include "mainwindow/mainwindow.h"
 
 #include <QApplication>
+#include <QDebug>
+#include <QStyle>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -11,8 +14,10 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    scaleWithScreen();
     QApplication app(argc, argv);
+    // Tells whether the native style was found, which a missing plugin silently replaces.
+    qDebug() << "Style" << qPrintable(app.style()->objectName());
     QTranslator appTranslator;
     QTranslator toolkitTranslator;
     installTranslators(app, options.language, appTranslator, toolkitTranslator);
