@@ -1,3 +1,4 @@
+#include "app/screenscale.h"
 #include "mainwindow/portrows.h"
 #include "modalanswerer.h"
 #include "res/resourceicon.h"
@@ -7,8 +8,10 @@
 #include "windowfixture.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QLockFile>
 #include <QProcess>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 #include <cerrno>
@@ -60,10 +63,60 @@ QString stateOf(MainWindow& window) {
     return (state << groups).join(' ').trimmed();
 }
 
-// Icons from files carry no name, so they are compared by what they draw.
-bool showsIcon(const QIcon& icon, const QString& name) {
-    const QImage expected = QIcon(":/res/" + name + ".ico").pixmap(16, 16).toImage();
-    return (name.isEmpty() || !expected.isNull()) && icon.pixmap(16, 16).toImage() == expected;
+// The screen the suite runs on, as a multiple of 96 dpi: its dots per inch (QT_FONT_DPI, which
+// CTest sets since the offscreen screen's own are 100) times Qt's own factor (QT_SCALE_FACTOR).
+qreal screenScale() {
+    const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+    return (dpi > 0 ? dpi / 96.0 : 1.0) * qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+}
+
+// The file's own image of a size, null when the file holds none or there is no file.
+QImage imageOfSide(const QString& name, int side) {
+    QImageReader reader(":/res/" + name + ".ico");
+    for (int index = 0; index < reader.imageCount() && reader.jumpToImage(index); ++index) {
+        if (reader.size() == QSize(side, side))
+            return reader.read().convertToFormat(QImage::Format_ARGB32);
+    }
+    return {};
+}
+
+// The image the tree draws for a cell's icon on its window's screen.
+QImage drawnIcon(QTreeWidget& tree, QTreeWidgetItem* row, int column) {
+    const int side = tree.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &tree);
+    const QIcon icon = row->icon(column);
+    return icon.isNull() ? QImage()
+                         : icon.pixmap(tree.window()->windowHandle(), QSize(side, side))
+                               .toImage()
+                               .convertToFormat(QImage::Format_ARGB32);
+}
+
+QModelIndex indexOf(QTreeWidget& tree, QTreeWidgetItem* row, int column) {
+    QTreeWidgetItem* parent = row->parent();
+    return parent ? tree.model()->index(parent->indexOfChild(row), column, indexOf(tree, parent, 0))
+                  : tree.model()->index(tree.indexOfTopLevelItem(row), column);
+}
+
+// Lays a cell out as the tree's default delegate does.
+class CellLayout : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::initStyleOption;
+};
+
+// Whether the tree shows a cell's text whole: not elided by the style, not cut by the viewport.
+bool showsWhole(QTreeWidget& tree, QTreeWidgetItem* row, int column) {
+    const QModelIndex index = indexOf(tree, row, column);
+    QStyleOptionViewItem option;
+    option.initFrom(&tree);
+    option.widget = &tree;
+    option.rect = tree.visualRect(index);
+    const int side = tree.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &tree);
+    option.decorationSize = QSize(side, side);
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    CellLayout().initStyleOption(&option, index);
+    QRect text = tree.style()->subElementRect(QStyle::SE_ItemViewItemText, &option, &tree);
+    text &= tree.viewport()->rect();
+    const int margin = tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1;
+    return QFontMetricsF(option.font).horizontalAdvance(option.text) <= text.width() - 2 * margin;
 }
 
 } // namespace
@@ -103,6 +156,10 @@ class MainWindowTest : public QObject {
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
     }
+
+public:
+    // As the editor starts: at the screen's scale.
+    static void initMain() { scaleWithScreen(); }
 
 private slots:
     void init() {
@@ -347,24 +404,46 @@ private slots:
     }
 
     // Icons tell machine ports and "auto"; the second column shows the type or inherited values.
-    void rowsShow() {
+    // At any screen's scale (CTest runs this again at 144 and 192 dpi and at QT_SCALE_FACTOR=2)
+    // the window keeps its layout, so its pixels grow by the scale; the texts are shown whole
+    // and the icons drawn from the file's image of the scaled size.
+    void rows_data() {
+        addColumns({"path", "icon0", "text", "icon1"});
+        addRow("LRR port",
+               {"COM1", "ignore", "LRR ID: 1, retries: 3, delay: 5000", "network-wireless"});
+        addRow("machine's port",
+               {"COM3", "usb", "LRR ID: 3, retries: 5, delay: 5000", "network-wireless"});
+        addRow("ignored port", {"COM5", "ignore", "Not used", "ignore"});
+        addRow("auto", {"auto", "find", "Direct TCU", "network-wired-3"});
+        addRow("device inheriting",
+               {"COM1/5", "device", "retries: 3 (inherit), delay: 5000 (inherit)", ""});
+        addRow("device with 0 retries",
+               {"COM3/1", "device", "retries: 0, delay: 5000 (inherit)", ""});
+    }
+
+    void rows() {
+        QFETCH(QString, path);
+        QFETCH(QString, icon0);
+        QFETCH(QString, text);
+        QFETCH(QString, icon1);
         window->addNetworkPort("auto", NetworkPortItem::direct, 0);
         static_cast<NetworkPortItem*>(rowAt(*window, "COM1"))->set_retries(3);
         rowAt(*window, "COM1/5")->update_row();
         static_cast<NetworkDeviceItem*>(rowAt(*window, "COM3/1"))->set_retries(0);
-        const char* const rows[][4] = {
-            {"COM1", "ignore", "LRR ID: 1, retries: 3, delay: 5000", "network-wireless"},
-            {"COM3", "usb", "LRR ID: 3, retries: 5, delay: 5000", "network-wireless"},
-            {"COM5", "ignore", "Not used", "ignore"},
-            {"auto", "find", "Direct TCU", "network-wired-3"},
-            {"COM1/5", "device", "retries: 3 (inherit), delay: 5000 (inherit)", ""},
-            {"COM3/1", "device", "retries: 0, delay: 5000 (inherit)", ""}};
-        for (const auto& [path, icon0, text, icon1] : rows) {
-            QCOMPARE(rowAt(*window, path)->text(1), QString(text));
-            QVERIFY2(showsIcon(rowAt(*window, path)->icon(0), icon0) &&
-                         showsIcon(rowAt(*window, path)->icon(1), icon1),
-                     path);
+        const qreal scale = screenScale();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->devicePixelRatioF(), scale);
+        QCOMPARE(window->grab().size(), window->size() * scale);
+        QCOMPARE(window->size(), QSize(800, 600));
+        QTreeWidgetItem* row = rowAt(*window, path);
+        QCOMPARE(row->text(1), text);
+        for (const auto& [column, icon] : {std::pair(0, icon0), std::pair(1, icon1)}) {
+            QImage image = imageOfSide(icon, qRound(16 * scale));
+            image.setDevicePixelRatio(scale);
+            QCOMPARE(drawnIcon(*treeOf(*window), row, column), image);
         }
+        for (int column : {0, 1})
+            QVERIFY2(showsWhole(*treeOf(*window), row, column), qPrintable(row->text(column)));
     }
 
     // The shared icons, which decode only what is drawn, draw what the files do, in every mode.
