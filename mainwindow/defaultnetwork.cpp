@@ -2,31 +2,23 @@
 
 #include "mainwindow/treebatch.h"
 #include "model/defaultnetwork.h"
-#include "rs232/serial.h"
 #include "ui_mainwindow.h"
 
-#include <vector>
-
 bool MainWindow::createDefaultNetwork() {
-    std::vector<RS232::Serial> ports;
-    RS232::Serial::enumerate(ports);
-
+    QStringList present;
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
+        present << ui->treeWidget->topLevelItem(i)->text(0);
+    }
     const TreeBatch batch(*batching);
-    QList<QTreeWidgetItem*> detected;
-    for (const RS232::Serial& port : ports) {
-        const QString name = QString::fromUtf8(port.portName.c_str());
-        if (defaultnetwork::isRadioAdapter(port.description) && findNetworkPort(name) == nullptr) {
-            detected << new NetworkPortItem(name, true);
-        }
+    QList<QTreeWidgetItem*> added;
+    for (auto& port : defaultnetwork::defaultPorts(present)) {
+        // A port found on the machine changes nothing; the fallback port is added as by hand.
+        modified = modified || !port->detected;
+        added << port.release();
     }
-    ui->treeWidget->insertTopLevelItems(0, detected);
+    ui->treeWidget->insertTopLevelItems(0, added);
     batching->sortByName();
-
-    bool usable = true;
-    if (ui->treeWidget->topLevelItemCount() == 0) {
-        usable = addNetworkPort(defaultnetwork::fallbackPortName(), NetworkPortItem::direct, 1) !=
-                 nullptr;
-    }
+    batching->fitNameColumn();
     updateMenus();
-    return usable;
+    return ui->treeWidget->topLevelItemCount() > 0;
 }

@@ -1,5 +1,11 @@
 #include "model/defaultnetwork.h"
 
+#include "model/networkrules.h"
+#include "model/roworder.h"
+#include "rs232/serial.h"
+
+#include <QSet>
+
 #include <algorithm>
 #include <cctype>
 
@@ -10,6 +16,30 @@ bool isRadioAdapter(const std::string& description) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower.find("cp210x") != std::string::npos;
+}
+
+std::vector<std::unique_ptr<NetworkPortItem>> defaultPorts(const QStringList& present) {
+    QSet<QString> taken;
+    for (const QString& name : present) {
+        taken.insert(networkrules::portKey(name));
+    }
+    std::vector<RS232::Serial> serial;
+    RS232::Serial::enumerate(serial);
+    std::vector<std::unique_ptr<NetworkPortItem>> ports;
+    for (const RS232::Serial& port : serial) {
+        const QString name = QString::fromStdString(port.portName);
+        const QString key = networkrules::portKey(name);
+        if (isRadioAdapter(port.description) && !taken.contains(key)) {
+            taken.insert(key);
+            ports.push_back(std::make_unique<NetworkPortItem>(name, true));
+        }
+    }
+    sortAsTree(ports.begin(), ports.end());
+    if (ports.empty() && present.isEmpty()) {
+        ports.push_back(std::make_unique<NetworkPortItem>(fallbackPortName(), false));
+        ports.back()->set_port_type(NetworkPortItem::direct);
+    }
+    return ports;
 }
 
 } // namespace defaultnetwork
