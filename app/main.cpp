@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/screenscale.h"
+#include "app/startwindow.h"
 #include "app/translations.h"
 #include "mainwindow/mainwindow.h"
 
@@ -23,13 +24,8 @@ int main(int argc, char* argv[]) {
     installTranslators(app, options.language, appTranslator, toolkitTranslator);
 
     MainWindow window(nullptr);
-    // Declining to share the configuration with another editor is no failure.
-    if (!window.claimConfiguration()) {
-        return 0;
-    }
-    // Without a network configuration there is nothing to edit; the user has been told why.
-    if (!window.load()) {
-        return 1;
+    if (const std::optional<int> status = prepareWindow(window)) {
+        return *status;
     }
     window.show();
     return app.exec();

@@ -5,8 +5,13 @@
 
 bool MainWindow::claimConfiguration() {
     lock = std::make_unique<storage::ConfigurationLock>();
-    return lock->state() != storage::ConfigurationLock::heldElsewhere ||
-           confirmed(this, tr("The network configuration is already open in another window. "
-                              "Changes saved in one window overwrite those of the other. Open it "
-                              "anyway?"));
+    if (lock->state() != storage::ConfigurationLock::heldElsewhere) {
+        return true;
+    }
+    if (!confirmed(this, tr("The network configuration is already open in another window. Changes "
+                            "saved in one window overwrite those of the other. Open it anyway?"))) {
+        return false;
+    }
+    lock->keepTrying();
+    return true;
 }

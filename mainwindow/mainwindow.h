@@ -33,7 +33,8 @@ public:
     std::string getQuarnTCUDataFileName() const;
 
     // Takes the configuration's lock for as long as the window lives. When another editor holds
-    // it, asks whether to open the configuration all the same; false when the answer is No.
+    // it, asks whether to open the configuration all the same; false when the answer is No, and
+    // on Yes the lock is taken once the other editor lets go of it.
     bool claimConfiguration();
 
     // Recomputes the selected item and which commands are enabled.

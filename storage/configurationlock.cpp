@@ -28,4 +28,17 @@ ConfigurationLock::ConfigurationLock() {
     }
 }
 
+void ConfigurationLock::keepTrying() {
+    if (current != heldElsewhere) {
+        return;
+    }
+    QObject::connect(&retry, &QTimer::timeout, [this] {
+        if (file->tryLock(0)) {
+            current = held;
+            retry.stop();
+        }
+    });
+    retry.start(1000);
+}
+
 } // namespace storage

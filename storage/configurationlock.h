@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QTimer>
 
 #include <memory>
 
@@ -18,9 +19,14 @@ public:
 
     state_t state() const { return current; }
 
+    // For an editor opened all the same while another holds the lock: tries again every second
+    // until the other lets go, so that once it closes this one holds the lock in its turn.
+    void keepTrying();
+
 private:
     std::unique_ptr<QLockFile> file;
     state_t current = unavailable;
+    QTimer retry;
 };
 
 } // namespace storage

@@ -1,4 +1,5 @@
 #include "app/screenscale.h"
+#include "app/startwindow.h"
 #include "mainwindow/portrows.h"
 #include "modalanswerer.h"
 #include "res/resourceicon.h"
@@ -686,29 +687,35 @@ private slots:
         QCOMPARE(folder.entryList(QDir::Files).size(), backups.toInt());
     }
 
-    // A second editor on the configuration asks first and, declined, writes nothing; a lock of
-    // an ended process is taken over and one that cannot be made stops nothing.
+    // A second editor on the configuration, started as main starts it, asks first and, declined,
+    // ends with status 0 having written nothing; opened all the same, it takes the lock once the
+    // other editor closes. A lock of an ended process is taken over and one that cannot be made
+    // stops nothing. The exit status, or "shown" when the window opens.
     void oneEditorPerConfiguration_data() {
-        addColumns({"holder", "answers", "claimed", "messages"});
+        addColumns({"holder", "answers", "status", "messages"});
         const QString enquiry = "Enquiry: The network configuration is already open in another "
                                 "window. Changes saved in one window overwrite those of the "
                                 "other. Open it anyway?";
         addRow("second window, No", {"window", "No", "0", enquiry});
-        addRow("second window, Yes", {"window", "Yes", "1", enquiry});
-        addRow("lock of an ended process", {"ended", "", "1", ""});
-        addRow("folder not writable", {"readonly", "", "1", ""});
+        addRow("second window, Yes", {"window", "Yes", "shown", enquiry});
+        addRow("second window, Yes, the other closes", {"closes", "Yes", "shown", enquiry});
+        addRow("lock of an ended process", {"ended", "", "shown", ""});
+        addRow("folder not writable", {"readonly", "", "shown", ""});
     }
 
     void oneEditorPerConfiguration() {
         QFETCH(QString, holder);
         QFETCH(QString, answers);
-        QFETCH(QString, claimed);
+        QFETCH(QString, status);
         QFETCH(QString, messages);
         const QString data = QString::fromStdString(window->getDataFileName());
         const QString lockPath = data + "/config.lock";
         std::optional<PermissionsObeyed> obeyed;
+        QLockFile other(lockPath);
         if (holder == "window") {
             QVERIFY(window->claimConfiguration());
+        } else if (holder == "closes") {
+            QVERIFY(other.tryLock(0));
         } else if (holder == "ended") {
             QProcess ended;
             ended.start("true", QStringList());
@@ -729,10 +736,15 @@ private slots:
         ModalAnswerer answerer(answers, &seen);
         {
             MainWindow second;
-            QCOMPARE(second.claimConfiguration(), claimed == "1");
+            const std::optional<int> exit = prepareWindow(second);
+            QCOMPARE(exit ? QString::number(*exit) : QString("shown"), status);
             if (holder == "ended") // the second window holds it now
                 QVERIFY(contentOf(lockPath).startsWith(
                     QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+            if (holder == "closes") { // no one else makes the lock file again
+                other.unlock();
+                QTRY_VERIFY(QFileInfo::exists(lockPath));
+            }
         }
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
         QCOMPARE(seen, messages.split(';', Qt::SkipEmptyParts));
