@@ -128,8 +128,7 @@ bool MainWindow::save(const std::string& path) {
         qDebug() << "Save to" << path.c_str();
         const QByteArray text = storage::networkText(portRows(*ui->treeWidget));
         if (!storage::writeNetworkFile(path, text)) {
-            throw std::runtime_error(
-                tr("Unable to write file \"%1\"").arg(fromUtf8(path)).toUtf8().toStdString());
+            throw std::runtime_error(storage::writeFailure(fromUtf8(path)).toUtf8().toStdString());
         }
         return true;
     } catch (const std::exception& error) {

@@ -179,10 +179,6 @@
         <translation>Netzwerkdatei importieren</translation>
     </message>
     <message>
-        <source>Unable to write file &quot;%1&quot;</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>Save network configuration file</source>
         <translation>Netzwerkkonfigurationsdatei speichern</translation>
     </message>
@@ -218,12 +214,21 @@
         <translation>Es gibt keine aufbewahrte Version %1 (es gibt %2)</translation>
     </message>
     <message>
+        <source>The network configuration is open in an editor; close it and try again.</source>
+        <translation>Die Netzwerkkonfiguration ist in einem Editor geöffnet; schließen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Kept version %1 restored to &quot;%2&quot;</source>
+        <translation>Aufbewahrte Version %1 nach &quot;%2&quot; zurückgeschrieben</translation>
+    </message>
+    <message>
         <source>Usage: vexalo-net [-l LANGUAGE] COMMAND
   check [--here] FILE...  tells whether each file would load, with its counts
   diff A B                lists the differences of two networks
   show FILE               lists the rows as the editor shows them
   backups                 lists the kept versions of the configuration
   restore N               writes kept version N over the configuration
+  install FILE            writes FILE over the configuration if it loads
   default [FILE]          writes the network the editor would make here
 A network is a FILE, - (standard input), config (the configuration) or backup:N
 (the Nth newest kept version).
@@ -234,22 +239,15 @@ A network is a FILE, - (standard input), config (the configuration) or backup:N
   show DATEI              listet die Zeilen auf, wie der Editor sie zeigt
   backups                 listet die aufbewahrten Versionen der Konfiguration auf
   restore N               schreibt die aufbewahrte Version N über die Konfiguration
+  install DATEI           schreibt DATEI über die Konfiguration, wenn sie geladen würde
   default [DATEI]         schreibt das Netzwerk, das der Editor hier anlegen würde
 Ein Netzwerk ist eine DATEI, - (Standardeingabe), config (die Konfiguration) oder
 backup:N (die N-neueste aufbewahrte Version).
 </translation>
     </message>
     <message>
-        <source>The network configuration is open in an editor; close it and try again.</source>
-        <translation>Die Netzwerkkonfiguration ist in einem Editor geöffnet; schließen Sie ihn und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>Unable to write file &quot;%1&quot;</source>
-        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Kept version %1 restored to &quot;%2&quot;</source>
-        <translation>Aufbewahrte Version %1 nach &quot;%2&quot; zurückgeschrieben</translation>
+        <source>&quot;%1&quot; installed as &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; als &quot;%2&quot; eingesetzt</translation>
     </message>
 </context>
 <context>
@@ -342,6 +340,17 @@ backup:N (die N-neueste aufbewahrte Version).
     <message>
         <source>%1 changed</source>
         <translation>%1 geändert</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkFile</name>
+    <message>
+        <source>Unable to read file &quot;%1&quot;</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Unable to write file &quot;%1&quot;</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

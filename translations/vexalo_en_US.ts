@@ -179,10 +179,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to write file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save network configuration file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -218,12 +214,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The network configuration is open in an editor; close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept version %1 restored to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: vexalo-net [-l LANGUAGE] COMMAND
   check [--here] FILE...  tells whether each file would load, with its counts
   diff A B                lists the differences of two networks
   show FILE               lists the rows as the editor shows them
   backups                 lists the kept versions of the configuration
   restore N               writes kept version N over the configuration
+  install FILE            writes FILE over the configuration if it loads
   default [FILE]          writes the network the editor would make here
 A network is a FILE, - (standard input), config (the configuration) or backup:N
 (the Nth newest kept version).
@@ -231,15 +236,7 @@ A network is a FILE, - (standard input), config (the configuration) or backup:N
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The network configuration is open in an editor; close it and try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kept version %1 restored to &quot;%2&quot;</source>
+        <source>&quot;%1&quot; installed as &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -332,6 +329,17 @@ A network is a FILE, - (standard input), config (the configuration) or backup:N
     </message>
     <message>
         <source>%1 changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkFile</name>
+    <message>
+        <source>Unable to read file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write file &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,9 +1,10 @@
 #include "netcommands.h"
 
-#include "defaultports.h"
+#include "model/defaultnetwork.h"
 #include "networkdiff.h"
 #include "networkreport.h"
 #include "networksource.h"
+#include "rs232/serial.h"
 #include "storage/backups.h"
 #include "storage/configurationlock.h"
 #include "storage/datalocation.h"
@@ -44,6 +45,7 @@ int usage(Console& console) {
             "  show FILE               lists the rows as the editor shows them\n"
             "  backups                 lists the kept versions of the configuration\n"
             "  restore N               writes kept version N over the configuration\n"
+            "  install FILE            writes FILE over the configuration if it loads\n"
             "  default [FILE]          writes the network the editor would make here\n"
             "A network is a FILE, - (standard input), config (the configuration) or backup:N\n"
             "(the Nth newest kept version).\n")
@@ -84,12 +86,23 @@ int check(const QStringList& arguments, Console& console) {
     return status;
 }
 
+// The ports of the network an argument names; a refusal names the argument, as check does.
+std::unique_ptr<storage::PortSink> portsNamed(const QString& argument, QIODevice& input) {
+    try {
+        return readPorts(networkSource(argument, input));
+    } catch (const std::exception& error) {
+        throw std::runtime_error(
+            (argument + QStringLiteral(": ") + QString::fromUtf8(error.what())).toStdString());
+    }
+}
+
 int diff(const QStringList& arguments, Console& console) {
-    if (arguments.size() != 2) {
+    // Standard input is read once, so only one side may come from it.
+    if (arguments.size() != 2 || arguments.count(QStringLiteral("-")) > 1) {
         return usage(console);
     }
-    const auto from = readPorts(networkSource(arguments[0], console.in));
-    const auto to = readPorts(networkSource(arguments[1], console.in));
+    const auto from = portsNamed(arguments[0], console.in);
+    const auto to = portsNamed(arguments[1], console.in);
     const NetworkDifferences differences = compareNetworks(from->portRows(), to->portRows());
     for (const QString& line : differences.lines) {
         print(console.out, line);
@@ -101,7 +114,7 @@ int show(const QStringList& arguments, Console& console) {
     if (arguments.size() != 1) {
         return usage(console);
     }
-    const auto network = readPorts(networkSource(arguments[0], console.in));
+    const auto network = portsNamed(arguments[0], console.in);
     for (const QString& line : networkRows(network->portRows())) {
         print(console.out, line);
     }
@@ -144,27 +157,54 @@ int backups(const QStringList& arguments, Console& console) {
     return 0;
 }
 
-int restore(const QStringList& arguments, Console& console) {
-    if (arguments.size() != 1) {
-        return usage(console);
-    }
-    // Held until the restore ends, so that no editor starts on a half-restored configuration.
+// Puts the network file at path in place of the configuration byte for byte, once it is known to
+// load; argument names it in a refusal. The lock is held to the end, so that no editor starts on
+// a half-written configuration.
+bool replaceConfiguration(const QString& path, const QString& argument, Console& console) {
     const storage::ConfigurationLock lock;
     if (lock.state() == storage::ConfigurationLock::heldElsewhere) {
         print(console.err,
               NetCommand::tr("The network configuration is open in an editor; close it and try "
                              "again."));
-        return 1;
+        return false;
     }
-    const QString backup = backupPath(arguments[0]);
+    const QByteArray content = storage::readNetworkBytes(path.toStdString());
+    try {
+        storage::RuleSink network;
+        storage::readNetwork(content, path, network);
+    } catch (const std::exception& error) {
+        print(console.err, argument + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        return false;
+    }
     const QString config = configPath();
-    if (!storage::writeNetworkFile(config.toStdString(),
-                                   storage::readNetworkFile(backup.toStdString()))) {
-        print(console.err, NetCommand::tr("Unable to write file \"%1\"").arg(config));
+    if (!storage::installNetworkFile(config.toStdString(), content)) {
+        print(console.err, storage::writeFailure(config));
+        return false;
+    }
+    return true;
+}
+
+int restore(const QStringList& arguments, Console& console) {
+    if (arguments.size() != 1) {
+        return usage(console);
+    }
+    if (!replaceConfiguration(backupPath(arguments[0]), backupPrefix + arguments[0], console)) {
         return 1;
     }
     print(console.out,
-          NetCommand::tr("Kept version %1 restored to \"%2\"").arg(arguments[0], config));
+          NetCommand::tr("Kept version %1 restored to \"%2\"").arg(arguments[0], configPath()));
+    return 0;
+}
+
+int install(const QStringList& arguments, Console& console) {
+    if (arguments.size() != 1) {
+        return usage(console);
+    }
+    if (!replaceConfiguration(arguments[0], arguments[0], console)) {
+        return 1;
+    }
+    print(console.out,
+          NetCommand::tr("\"%1\" installed as \"%2\"").arg(arguments[0], configPath()));
     return 0;
 }
 
@@ -172,9 +212,7 @@ int writeDefault(const QStringList& arguments, Console& console) {
     if (arguments.size() > 1) {
         return usage(console);
     }
-    std::vector<RS232::Serial> serial;
-    RS232::Serial::enumerate(serial);
-    const auto owned = defaultPorts(serial);
+    const auto owned = defaultnetwork::defaultPorts();
     QList<const NetworkPortItem*> ports;
     for (const auto& port : owned) {
         ports << port.get();
@@ -183,7 +221,7 @@ int writeDefault(const QStringList& arguments, Console& console) {
     if (arguments.isEmpty()) {
         console.out.write(text);
     } else if (!storage::writeNetworkFile(arguments[0].toStdString(), text)) {
-        print(console.err, NetCommand::tr("Unable to write file \"%1\"").arg(arguments[0]));
+        print(console.err, storage::writeFailure(arguments[0]));
         return 1;
     }
     return 0;
@@ -204,8 +242,8 @@ QString takeLanguage(QStringList& arguments) {
 
 int runNetCommand(const QStringList& arguments, Console& console) {
     const std::pair<const char*, Command> commands[] = {
-        {"check", check},     {"diff", diff},       {"show", show},
-        {"backups", backups}, {"restore", restore}, {"default", writeDefault}};
+        {"check", check},     {"diff", diff},       {"show", show},           {"backups", backups},
+        {"restore", restore}, {"install", install}, {"default", writeDefault}};
     const QString name = arguments.value(0);
     for (const auto& [word, command] : commands) {
         if (name == QLatin1String(word)) {

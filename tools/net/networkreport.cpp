@@ -3,13 +3,12 @@
 #include "model/defaultnetwork.h"
 #include "model/networkdeviceitem.h"
 #include "model/networkrules.h"
+#include "model/roworder.h"
 #include "networkdiff.h"
 
 #include <QCoreApplication>
 #include <QMap>
 #include <QSet>
-
-#include <algorithm>
 
 // The context of this file's texts for the translators.
 class NetworkReport {
@@ -22,11 +21,8 @@ QString quoted(const QString& name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// The window's tree sorts each level by the first column's text, case-sensitively.
 template <typename Row> QList<const Row*> inWindowOrder(QList<const Row*> rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const Row* a, const Row* b) {
-        return QString::compare(a->text(0), b->text(0)) < 0;
-    });
+    sortAsTree(rows.begin(), rows.end());
     return rows;
 }
 

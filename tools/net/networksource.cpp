@@ -9,12 +9,6 @@
 
 #include <stdexcept>
 
-namespace {
-
-const QString backupPrefix = QStringLiteral("backup:");
-
-} // namespace
-
 QString backupPath(const QString& number) {
     const QStringList backups = storage::configurationBackups();
     bool valid = false;

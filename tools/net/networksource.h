@@ -16,6 +16,9 @@ struct NetworkSource {
     QByteArray text;
 };
 
+// What names a kept version by its number.
+inline const QString backupPrefix = QStringLiteral("backup:");
+
 // Throws std::runtime_error with a translated message when no kept version has the number.
 NetworkSource networkSource(const QString& argument, QIODevice& input);
 
