@@ -204,13 +204,13 @@ private slots:
     }
     void diff() { runCommandTable(); }
 
-    // The rows as the window sorts and draws them.
+    // The rows as the window sorts (the locale's order, set for this test) and draws them.
     void show_data() {
         commandTable();
         addRow("window order", {"show sorted.net", "",
-                                "B  Not used|a  LRR ID: 2, retries: 5, delay: 5000|"
+                                "a  LRR ID: 2, retries: 5, delay: 5000|"
                                 "    2.10  retries: 5 (inherit), delay: 5000 (inherit)|"
-                                "    2.2  retries: 5 (inherit), delay: 9",
+                                "    2.2  retries: 5 (inherit), delay: 9|B  Not used",
                                 "", "0"});
         const QString siteRows = "COM1  LRR ID: 1, retries: 5, delay: 5000|"
                                  "    1.5  retries: 5 (inherit), delay: 5000 (inherit)|"
