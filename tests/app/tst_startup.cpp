@@ -59,7 +59,8 @@ class StartupTest : public QObject {
 
 private slots:
     // The arguments, the option string, each call of the parser as "h", "l=de", "?", ":" or
-    // "end" with the index after it, and what it printed.
+    // "end" with the index after it, and what it printed. One parser runs the rows in turn, and
+    // "-h-h" stops inside a word, so the row after it needs the reset.
     void getopt() {
         const char* const cases[][4] = {
             {"", "c:l:h", "end@1", ""},
@@ -96,13 +97,6 @@ private slots:
             QCOMPARE(steps.join(' '), QString(expected));
             QCOMPARE(QString::fromStdString(streams.out.str()), QString(printed));
         }
-        // Without the reset the parser would go on with the second 'h' of the old vector.
-        Arguments first("-hh");
-        QCOMPARE(cmdline::my_getopt(first.argc(), first.pointers.data(), "c:l:h"), int('h'));
-        Arguments second("-lfr");
-        QCOMPARE(cmdline::my_getopt(second.argc(), second.pointers.data(), "c:l:h"), int('l'));
-        QCOMPARE(QString(cmdline::my_optarg), QString("fr"));
-        QCOMPARE(cmdline::optreset, 0);
     }
 
     // The arguments; the language, whether help was asked, usages printed, the parser's output.
@@ -196,13 +190,12 @@ private slots:
         int texts = 0;
         for (QXmlStreamReader xml(&file); !xml.atEnd();) {
             xml.readNext();
-            const bool end = xml.isEndElement() && xml.name() == QLatin1String("message");
             if (xml.isStartElement() && xml.name() == QLatin1String("name"))
                 context = xml.readElementText();
             else if (xml.isStartElement() && xml.name() == QLatin1String("source"))
                 source = xml.readElementText();
-            if (end && ++texts &&
-                german.translate(qPrintable(context), qPrintable(source)).isEmpty())
+            else if (xml.isEndElement() && xml.name() == QLatin1String("message") && ++texts &&
+                     german.translate(qPrintable(context), qPrintable(source)).isEmpty())
                 missing << context + ": " + source;
         }
         QVERIFY(texts > 80);

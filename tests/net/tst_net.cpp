@@ -96,16 +96,16 @@ class NetTest : public QObject {
     // on standard error, its status.
     static void commandTable() { addColumns({"arguments", "input", "output", "errors", "status"}); }
 
-    void runCommandTable() {
-        QFETCH(QString, arguments);
-        QFETCH(QString, input);
-        QFETCH(QString, output);
-        QFETCH(QString, errors);
-        QFETCH(QString, status);
-        QCOMPARE(run(arguments, input.toUtf8()), status.toInt());
-        compareText(out, output);
-        compareText(err, errors);
+    static QString field(const char* name) {
+        return *static_cast<QString*>(QTest::qData(name, QMetaType::QString));
     }
+
+    void runRow(const QByteArray& input) {
+        QCOMPARE(run(field("arguments"), input), field("status").toInt());
+        compareText(out, field("output"));
+        compareText(err, field("errors"));
+    }
+    void runCommandTable() { runRow(field("input").toUtf8()); }
 
 private slots:
     void initTestCase() {
@@ -267,11 +267,7 @@ private slots:
     }
 
     void restore() {
-        QFETCH(QString, setup);
-        QFETCH(QString, arguments);
-        QFETCH(QString, output);
-        QFETCH(QString, errors);
-        QFETCH(QString, status);
+        const QString setup = field("setup");
         QLockFile editor(QFileInfo(backups).path() + "/config.lock");
         std::unique_ptr<SmallDisk> disk;
         if (setup == "locked") {
@@ -286,11 +282,9 @@ private slots:
             QVERIFY(QFile::link("/proc/self/mem", backups + "/config-2024-03-01_00-00-00.000.net"));
         }
         const QStringList before = QDir(backups).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(run(arguments), status.toInt());
-        compareText(out, output);
-        compareText(err, errors);
+        runRow({});
         const QStringList after = QDir(backups).entryList(QDir::Files, QDir::Name);
-        if (status == "0") {
+        if (field("status") == "0") {
             QCOMPARE(contentOf(config), documents[2].second);
             QCOMPARE(after.mid(0, 2), before);
             QCOMPARE(contentOf(backups + '/' + after.value(2)), site);

@@ -16,7 +16,8 @@
 //   TEXT        presses the visible button of that text ('&' left out): a message box's "Yes",
 //               a wizard's "Next >", a radio button's "LRR Network";
 //   type=TEXT   types TEXT into the line edit of the dialog or of the wizard's current page;
-//   file=PATH   chooses PATH in a file dialog, typed as a user types it, and accepts;
+//   file=PATH   chooses PATH in a file dialog, typed as a user types it (the dialog fills its own
+//               selection in the background), and accepts;
 //   NAME=N      sets the spin box of object name NAME to N, or its check box to 0 or 1;
 //   ?           adds what the dialog or the wizard's page shows to seen (see describe).
 // Message boxes and file dialogs add their heading (see headingOf) to seen when answered.
@@ -66,8 +67,6 @@ QString describe(QWidget* window, QWidget* page) {
     return window->windowTitle() + ": " + shown.join(' ');
 }
 
-// The file dialog fills its own selection in the background, so the name is typed as a user
-// types it.
 QString chooseFile(QWidget* modal, const QString& path) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     if (dialog == nullptr)

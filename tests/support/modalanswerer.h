@@ -5,15 +5,13 @@
 #include <QTimer>
 #include <QWidget>
 
-// Answers the modal dialogs, message boxes and wizards that the code under test opens: a timer
-// watches QApplication::activeModalWidget() and hands each new one to the next queued answer
-// (the answer language is described in modalanswerer.cpp). A modal with no answer left, a step
-// not understood, and a modal still open when the time runs out are rejected and kept as faults,
-// so that a test fails, and says why, instead of passing by accident or hanging.
+// Answers the modal dialogs, message boxes and wizards that the code under test opens, each new
+// one with the next queued answer (the language is described in modalanswerer.cpp). A modal with
+// no answer left, a step not understood, and a modal still open when the time runs out are
+// rejected and kept as faults, so that a test fails, and says why, instead of passing by accident
+// or hanging.
 class ModalAnswerer : public QObject {
 public:
-    // answers: one per modal, separated by ';'. Message boxes and file dialogs add what they
-    // show to seen when answered, and so does the step "?".
     explicit ModalAnswerer(const QString& answers, QStringList* seen = nullptr);
     // Empty when every answer was given and every step understood, else what went wrong.
     QString fault() const;
