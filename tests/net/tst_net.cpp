@@ -216,8 +216,6 @@ private slots:
                                  "    1.5  retries: 5 (inherit), delay: 5000 (inherit)|"
                                  "    1.7  retries: 2, delay: 5000 (inherit)|COM2  Direct TCU";
         addRow("standard input", {"show -", site, siteRows, "", "0"});
-        addRow("config", {"show config", "", siteRows, "", "0"});
-        addRow("backup", {"show backup:1", "", siteRows, "", "0"});
         addRow("refused", {"show tcu.net", "", "", "tcu.net: TCU structure is not an object", "1"});
     }
     void show() { runCommandTable(); }
