@@ -162,8 +162,29 @@ public:
     virtual void closeHandle(Handle file) = 0;
 };
 
-// A Windows machine as the library sees it, the system's own or a scripted one.
-class Platform : public DeviceSetup, public PortFiles {};
+// Receives the news that the machine's serial ports may have changed.
+class PortListener {
+public:
+    virtual ~PortListener() = default;
+    virtual void portsChanged() = 0;
+};
+
+// A Windows machine as the library sees it, the system's own or a scripted one. A scripted
+// machine also says when its ports change, to the one listener that subscribed.
+class Platform : public DeviceSetup, public PortFiles {
+public:
+    // listener, or nullptr for none, hears of every change from now on.
+    void subscribe(PortListener* listener) { this->listener = listener; }
+
+protected:
+    void announceChange() {
+        if (listener != nullptr)
+            listener->portsChanged();
+    }
+
+private:
+    PortListener* listener = nullptr;
+};
 
 // The platform a test installed, or nullptr when the system's own is in use.
 Platform* installedPlatform();

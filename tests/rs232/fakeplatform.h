@@ -3,6 +3,7 @@
 #include "rs232/platform.h"
 #include "registryvalue.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -46,6 +47,23 @@ public:
 
     void addDevice(const Guid& guid, const FakeDevice& device) {
         classes[guid.data1].push_back(device);
+    }
+    // A device plugged in or pulled out, announced as the system announces it.
+    void plug(const Guid& guid, const FakeDevice& device) {
+        addDevice(guid, device);
+        announceChange();
+    }
+    void unplug(const std::string& portName) {
+        const std::string named = stringValue(portName).data;
+        for (auto& [guid, devices] : classes)
+            devices.erase(std::remove_if(devices.begin(), devices.end(),
+                                         [&](const FakeDevice& device) {
+                                             const auto name = device.keyValues.find("PortName");
+                                             return name != device.keyValues.end() &&
+                                                    name->second.data == named;
+                                         }),
+                          devices.end());
+        announceChange();
     }
     std::size_t openHandles() const { return sets.size() + keys.size() + files.size(); }
 

@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 #include "fakesysfs.h"
+#include "rs232/devicechange.h"
+#include "rs232/devicenodes_linux.h"
 #include "rs232/enumerate_linux.h"
 #include "rs232/serial.h"
 #include "rs232/termios_linux.h"
@@ -7,8 +9,10 @@
 #include <QtTest>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <future>
+#include <poll.h>
 #include <pty.h>
 #include <stdexcept>
 #include <sys/ioctl.h>
@@ -433,6 +437,91 @@ private slots:
         Serial notTerminal("/dev/null", "");
         QCOMPARE(messageOf([&notTerminal] { notTerminal.open(); }),
                  QString("Unable to get COMM state: /dev/null"));
+    }
+
+    // A folder standing in for /dev, holding ttyUSB9, watched with no udev running. A step
+    // changes the folder once: "+NAME" makes a node, "-NAME" removes one, ">NAME" moves one in
+    // from elsewhere; an adapter's sysfs entries come before its node and go before it, as the
+    // kernel has it. Then: whether the event counts, and the ports enumerated at that moment.
+    // No step: the folder does not exist, and there is nothing to watch.
+    void watchesDeviceNodes_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("ports");
+        QTest::newRow("adapter plugged in") << "+ttyUSB7" << true << "ttyUSB7 ttyUSB9";
+        QTest::newRow("adapter pulled out") << "-ttyUSB9" << true << "";
+        QTest::newRow("node moved in") << ">ttyUSB7" << true << "ttyUSB7 ttyUSB9";
+        QTest::newRow("other node") << "+sda1" << false << "ttyUSB9";
+        QTest::newRow("controlling terminal") << "+tty" << false << "ttyUSB9";
+        QTest::newRow("no folder") << "" << false << "";
+    }
+    void watchesDeviceNodes() {
+        QFETCH(QString, step);
+        QFETCH(bool, changed);
+        QTemporaryDir dev, sys, elsewhere;
+        test::FakeSysfs sysfs(sys.path().toStdString());
+        sysfs.addUsbSerial("1-9", "idVendor=10c4;idProduct=ea60;serial=0009", "ttyUSB9", "cp210x");
+        std::ofstream(dev.filePath("ttyUSB9").toStdString());
+        DeviceNodeWatch watch((step.isEmpty() ? dev.filePath("none") : dev.path()).toStdString());
+        QCOMPARE(watch.descriptor() < 0, step.isEmpty());
+        if (step.isEmpty())
+            return;
+        const std::string name = step.mid(1).toStdString();
+        const std::string node = dev.filePath(step.mid(1)).toStdString();
+        if (step.startsWith('-'))
+            std::filesystem::remove(sys.path().toStdString() + "/class/tty/" + name);
+        else if (step.startsWith("+ttyUSB") || step.startsWith(">"))
+            sysfs.addUsbSerial("1-7", "idVendor=10c4;idProduct=ea60;serial=0007", name, "cp210x");
+        if (step.startsWith('+'))
+            std::ofstream(node).close();
+        else if (step.startsWith('-'))
+            std::filesystem::remove(node);
+        if (step.startsWith('>')) {
+            std::ofstream(elsewhere.filePath("n").toStdString()).close();
+            std::filesystem::rename(elsewhere.filePath("n").toStdString(), node);
+        }
+        pollfd readable{watch.descriptor(), POLLIN, 0};
+        QCOMPARE(::poll(&readable, 1, 10000), 1); // a cap, not a measure
+        QCOMPARE(watch.terminalNodesChanged(), changed);
+        std::vector<Serial> ports;
+        enumerateSysfs(sys.path().toStdString(), ports);
+        QStringList names;
+        for (const Serial& port : ports)
+            names << QString::fromStdString(port.portName);
+        QTEST(names.join(' '), "ports");
+    }
+
+    // WM_DEVICECHANGE as Windows sends it, built here: the message, the event, and the
+    // broadcast's size, device type and interface (C the COM port's, M a modem's), "-" for none.
+    void decodesDeviceChange_data() {
+        QTest::addColumn<uint>("message");
+        QTest::addColumn<uint>("event");
+        QTest::addColumn<QString>("broadcast");
+        QTest::addColumn<int>("change");
+        const int none = int(PortChange::none);
+        QTest::newRow("arrival") << 0x219u << 0x8000u << "32 5 C" << int(PortChange::arrival);
+        QTest::newRow("removal") << 0x219u << 0x8004u << "32 5 C" << int(PortChange::removal);
+        QTest::newRow("removal only asked") << 0x219u << 0x8001u << "32 5 C" << none;
+        QTest::newRow("modem interface") << 0x219u << 0x8000u << "32 5 M" << none;
+        QTest::newRow("port broadcast") << 0x219u << 0x8000u << "32 3 C" << none;
+        QTest::newRow("size short of the GUID") << 0x219u << 0x8000u << "27 5 C" << none;
+        QTest::newRow("no broadcast") << 0x219u << 0x8000u << "-" << none;
+        QTest::newRow("another message") << 0x18u << 0x8000u << "32 5 C" << none;
+    }
+    void decodesDeviceChange() {
+        QFETCH(uint, message);
+        QFETCH(uint, event);
+        QFETCH(QString, broadcast);
+        const QStringList fields = broadcast.split(' ');
+        const Guid guid = fields.value(2) == "C" ? guidDevinterfaceComport : guidDevinterfaceModem;
+        unsigned char bytes[40] = {};
+        const std::uint32_t words[] = {fields[0].toUInt(), fields.value(1).toUInt(), 0};
+        std::memcpy(bytes, words, sizeof words);
+        std::memcpy(bytes + 12, &guid.data1, 4);
+        std::memcpy(bytes + 16, &guid.data2, 2);
+        std::memcpy(bytes + 18, &guid.data3, 2);
+        std::memcpy(bytes + 20, guid.data4, 8);
+        QTEST(int(portChangeOf(message, event, broadcast == "-" ? nullptr : bytes)), "change");
     }
 };
 

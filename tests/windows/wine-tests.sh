@@ -76,6 +76,7 @@ check_ports_tool() {
 }
 
 run_test win_enumerate
+run_test win_portchange
 check_ports_tool
 if link_port_pair; then
     run_test win_port
