@@ -1,10 +1,12 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/liveports.h"
 #include "mainwindow/treebatch.h"
 #include "model/defaultnetwork.h"
 #include "ui_mainwindow.h"
 
 bool MainWindow::createDefaultNetwork() {
+    live->present = readMachinePorts();
     QStringList present;
     for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
         present << ui->treeWidget->topLevelItem(i)->text(0);

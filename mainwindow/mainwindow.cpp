@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "dialogs/about.h"
+#include "mainwindow/liveports.h"
 #include "mainwindow/treebatch.h"
 #include "model/rowicons.h"
 #include "res/resourceicon.h"
@@ -34,6 +35,12 @@ MainWindow::MainWindow(QWidget* parent)
     setFormIcons(*this, *ui);
     setRowIconLookup(resourceIcon);
     batching = std::make_unique<TreeBatching>(*ui->treeWidget);
+    live = std::make_unique<LivePorts>();
+    connect(ui->treeWidget->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    showMachineFacts(first, last);
+            });
     setWindowTitle(QStringLiteral("%1 [%2]").arg(windowTitle(), QStringLiteral(VEXALO_VERSION)));
     connectActions();
     createDefaultNetwork();

@@ -3,14 +3,18 @@
 #include "model/networkportitem.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <bitset>
 
 #include <memory>
 #include <string>
 
+struct AdapterMove;
+struct LivePorts;
 class NetworkDeviceItem;
 class QCloseEvent;
+class QShowEvent;
 class NetworkItem;
 class QTreeWidgetItem;
 class TreeBatching;
@@ -64,12 +68,20 @@ public:
     void deleteItem(QTreeWidgetItem* item);
     void clearNetwork();
 
+    // Reads the machine's serial ports again and makes the tree follow them: rows of radio
+    // adapters that appear are added as the default network adds them, rows of ports that come
+    // and go show whether they are present, and the status bar says what changed. Never marks
+    // the network modified; an adapter that returns under another name is offered a move.
+    void followPorts();
+
     NetworkItem* selectedItem() const { return currentItem; }
     NetworkItem* clipboardContent() const { return clipboardItem; }
     bool isModified() const { return modified; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The first showing starts following the machine's ports.
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void aboutThis();
@@ -112,9 +124,19 @@ private:
     void enableCommands(bool networkPresent);
     void enableItemCommands(const NetworkItem* item);
 
+    // Following the machine's ports (liveports.cpp).
+    void addRadioAdapterRows();
+    void markPresent(const QString& name, bool present);
+    void showMachineFacts(int first, int last);
+    QStringList configuredPorts() const;
+    void rememberAdapters();
+    void offerMovedAdapters();
+    void moveAdapter(const AdapterMove& move);
+
     Ui_MainWindow* ui;
     std::unique_ptr<TreeBatching> batching;
     std::unique_ptr<storage::ConfigurationLock> lock;
+    std::unique_ptr<LivePorts> live;
     NetworkItem* currentItem;
     NetworkItem* clipboardItem;
     bool clipboardIsCut;

@@ -94,6 +94,11 @@ void NetworkPortItem::set_delay(int value) {
     update_row();
 }
 
+void NetworkPortItem::set_detected(bool present) {
+    detected = present;
+    update_row();
+}
+
 QList<NetworkDeviceItem*> NetworkPortItem::devices() const {
     QList<NetworkDeviceItem*> rows;
     rows.reserve(childCount());

@@ -24,6 +24,8 @@ public:
     void set_master_id(int id);
     void set_retries(int count);
     void set_delay(int value);
+    // Follows the machine: the port became present or went away.
+    void set_detected(bool present);
 
     // The device rows in row order at the time of the call; a refreshed row may move within a
     // sorted tree, so loops over the devices take this list first.
@@ -31,7 +33,8 @@ public:
     // Which of the submaster IDs 1..255 the port's devices use (bit n for ID n).
     std::bitset<256> submasterIdsInUse() const;
 
-    // Found among the machine's serial ports; chooses the row icon only.
+    // Found among the machine's radio adapters; chooses the row icon, and whether Delete keeps
+    // the row.
     bool detected;
     port_type_t port_type = ignored;
     int master_id = 0;

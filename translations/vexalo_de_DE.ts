@@ -206,6 +206,54 @@
         <source>The network configuration is already open in another window. Changes saved in one window overwrite those of the other. Open it anyway?</source>
         <translation>Die Netzwerkkonfiguration ist bereits in einem anderen Fenster geöffnet. In einem Fenster gespeicherte Änderungen überschreiben die des anderen. Trotzdem öffnen?</translation>
     </message>
+    <message>
+        <source>%1 connected: %2</source>
+        <translation>%1 verbunden: %2</translation>
+    </message>
+    <message>
+        <source>%1 connected: %2, serial %3</source>
+        <translation>%1 verbunden: %2, Seriennummer %3</translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation>%1 getrennt</translation>
+    </message>
+    <message>
+        <source>Not present on this computer</source>
+        <translation>Auf diesem Computer nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>The adapter of %1 (%2) is now %3. Move the settings and devices of %1 to %3?</source>
+        <translation>Der Adapter von %1 (%2) ist jetzt %3. Einstellungen und Geräte von %1 nach %3 verschieben?</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Beschreibung: %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>Hersteller: %1</translation>
+    </message>
+    <message>
+        <source>VID:PID: %1</source>
+        <translation>VID:PID: %1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Pfad: %1</translation>
+    </message>
+    <message>
+        <source>location %1</source>
+        <translation>USB-Anschluss %1</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
 </context>
 <context>
     <name>NetCommand</name>

@@ -206,6 +206,54 @@
         <source>The network configuration is already open in another window. Changes saved in one window overwrite those of the other. Open it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 connected: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 connected: %2, serial %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not present on this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The adapter of %1 (%2) is now %3. Move the settings and devices of %1 to %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VID:PID: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>location %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetCommand</name>

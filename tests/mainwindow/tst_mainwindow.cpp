@@ -1,7 +1,9 @@
 #include "app/screenscale.h"
 #include "app/startwindow.h"
+#include "mainwindow/movedadapters.h"
 #include "mainwindow/portrows.h"
 #include "modalanswerer.h"
+#include "model/networkrules.h"
 #include "res/resourceicon.h"
 #include "smalldisk.h"
 #include "storage/networkformat.h"
@@ -12,6 +14,7 @@
 #include <QImageReader>
 #include <QLockFile>
 #include <QProcess>
+#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QtTest>
 
@@ -81,6 +84,14 @@ QImage imageOfSide(const QString& name, int side) {
     return {};
 }
 
+// The file's image of the size the tree draws icons in on the suite's screen.
+QImage expectedIcon(const QString& name) {
+    const qreal scale = screenScale();
+    QImage image = imageOfSide(name, qRound(16 * scale));
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 // The image the tree draws for a cell's icon on its window's screen.
 QImage drawnIcon(QTreeWidget& tree, QTreeWidgetItem* row, int column) {
     const int side = tree.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &tree);
@@ -119,6 +130,31 @@ bool showsWhole(QTreeWidget& tree, QTreeWidgetItem* row, int column) {
     const int margin = tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tree) + 1;
     return QFontMetricsF(option.font).horizontalAdvance(option.text) <= text.width() - 2 * margin;
 }
+
+// The network a table row describes: "=ALL", or changes to base, ';' between them: "FROM => TO",
+// where FROM occurs once, or a port added at the end.
+QString expectedNetwork(const QString& network) {
+    QString expected = network.startsWith('=') ? network.mid(1) : base;
+    for (const QString& change :
+         QString(network.startsWith('=') ? "" : network).split(';', Qt::SkipEmptyParts)) {
+        const QString from = change.section(" => ", 0, 0);
+        if (change.contains(" => ") && expected.count(from) != 1)
+            return "not once in " + expected + ": " + from;
+        expected = change.contains(" => ") ? expected.replace(from, change.section(" => ", 1))
+                                           : expected + ", " + change;
+    }
+    return expected;
+}
+
+// A port of the test machine as "NAME:DESCRIPTION:INSTANCE", '_' for a space, INSTANCE optional.
+TestPort testPort(const QString& text) {
+    const QStringList parts = text.split(':');
+    return {parts[0].toStdString(), parts.value(1).replace('_', ' ').toStdString(),
+            parts.value(2).toStdString()};
+}
+
+// The adapter with serial number 0001 on USB.
+const QString serial1 = R"(USB\VID_10C4&PID_EA60\0001)";
 
 } // namespace
 
@@ -372,16 +408,7 @@ private slots:
                 return;
         }
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
-        QString expected = network.startsWith('=') ? network.mid(1) : base;
-        for (const QString& change :
-             QString(network.startsWith('=') ? "" : network).split(';', Qt::SkipEmptyParts)) {
-            const QString from = change.section(" => ", 0, 0);
-            QVERIFY2(!change.contains(" => ") || expected.count(from) == 1,
-                     qPrintable("not once in " + expected + ": " + from));
-            expected = change.contains(" => ") ? expected.replace(from, change.section(" => ", 1))
-                                               : expected + ", " + change;
-        }
-        QCOMPARE(networkOf(*window), expected);
+        QCOMPARE(networkOf(*window), expectedNetwork(network));
         const int width = treeOf(*window)->columnWidth(0); // rows added are fitted in
         treeOf(*window)->resizeColumnToContents(0);
         QVERIFY(width >= treeOf(*window)->columnWidth(0));
@@ -438,11 +465,8 @@ private slots:
         QCOMPARE(window->size(), QSize(800, 600));
         QTreeWidgetItem* row = rowAt(*window, path);
         QCOMPARE(row->text(1), text);
-        for (const auto& [column, icon] : {std::pair(0, icon0), std::pair(1, icon1)}) {
-            QImage image = imageOfSide(icon, qRound(16 * scale));
-            image.setDevicePixelRatio(scale);
-            QCOMPARE(drawnIcon(*treeOf(*window), row, column), image);
-        }
+        for (const auto& [column, icon] : {std::pair(0, icon0), std::pair(1, icon1)})
+            QCOMPARE(drawnIcon(*treeOf(*window), row, column), expectedIcon(icon));
         for (int column : {0, 1})
             QVERIFY2(showsWhole(*treeOf(*window), row, column), qPrintable(row->text(column)));
     }
@@ -779,6 +803,178 @@ private slots:
         QCOMPARE(QString::fromStdString(window->getQuarnTCUDataFileName()),
                  dataHome + "/quarntcu/config.net");
         QVERIFY(QFileInfo(dataHome + "/quarntcu").isDir() && !QFileInfo::exists(config));
+    }
+
+    // The machine's ports come and go while the window is open: "+PORT" plugs in a port (see
+    // testPort), "-NAME" pulls one out, anything else is the user's commands. Plugs in a row are
+    // one burst, and one re-read. After the steps: the network (see expectedNetwork), the state
+    // and the clipboard, the status bar, and a row's icon and tooltip ('|' between lines).
+    void followsPorts_data() {
+        addColumns({"steps", "answers", "network", "state", "status", "row", "icon", "tooltip"});
+        const QString absent = "Not present on this computer";
+        addRow("radio adapter plugged in",
+               {"@COM1 actionCopy +COM7:CP210x_USB_to_UART:" + serial1, "",
+                "COM5 ignored => COM5 ignored, COM7* ignored", "sel=COM1 NAIP clip=COM1",
+                "COM7 connected: CP210x USB to UART, serial 0001", "COM7", "usb",
+                R"(Description: CP210x USB to UART|VID:PID: 10C4:EA60|Serial number: 0001|)"
+                R"(Location: \\.\COM7)"});
+        addRow("configured port appears",
+               {"+COM4:cp210x", "", "COM4 lrr => COM4* lrr", "N", "COM4 connected: cp210x", "COM4",
+                "usb", R"(Description: cp210x|Location: \\.\COM4)"});
+        addRow("other port appears",
+               {"+COM8:Communications_Port", "", "", "N", "COM8 connected: Communications Port",
+                "COM2", "ignore", absent});
+        addRow("detected port goes, keeping its settings",
+               {"@COM3 -COM3", "", "COM3* => COM3", "sel=COM3 NAIP", "COM3 disconnected", "COM3",
+                "ignore", absent});
+        addRow("then Delete removes it",
+               {"-COM3 @COM3 actionDelete_Port", "Yes", "COM3* lrr 3 [3.1],  => ", "m N",
+                "COM3 disconnected", "", "", ""});
+        addRow("a burst is read once",
+               {"+COM7:CP210x +COM8:CP210x -COM3", "", "COM3* => COM3;COM7* ignored;COM8* ignored",
+                "N", "COM7 connected: CP210x; COM8 connected: CP210x; COM3 disconnected", "COM8",
+                "usb", R"(Description: CP210x|Location: \\.\COM8)"});
+    }
+
+    void followsPorts() {
+        QFETCH(QString, steps);
+        QFETCH(QString, answers);
+        QFETCH(QString, network);
+        auto* statusBar = window->findChild<QStatusBar*>();
+        QSignalSpy news(statusBar, &QStatusBar::messageChanged);
+        ModalAnswerer answerer(answers);
+        RS232::DevNode node = 100;
+        bool plugged = false;
+        const QStringList stepsThenEnd = steps.split(' ') + QStringList{""};
+        for (const QString& step : stepsThenEnd) {
+            if (plugged && !step.startsWith('+') && !step.startsWith('-')) {
+                QVERIFY(news.wait());
+                plugged = false;
+            }
+            if (step.startsWith('+'))
+                test->fake.plug(RS232::guidDevclassPorts,
+                                testDevice(test->fake, node++, testPort(step.mid(1))));
+            else if (step.startsWith('-'))
+                test->fake.unplug(step.mid(1).toStdString());
+            else
+                prepare(step);
+            plugged |= step.startsWith('+') || step.startsWith('-');
+        }
+        QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
+        QCOMPARE(news.count(), 1);
+        QCOMPARE(networkOf(*window), expectedNetwork(network));
+        const NetworkItem* clip = window->clipboardContent();
+        QTEST(stateOf(*window) + (clip ? " clip=" + clip->name : QString()), "state");
+        QTEST(statusBar->currentMessage(), "status");
+        QCOMPARE(contentOf(config), saved);
+        QFETCH(QString, row);
+        if (row.isEmpty())
+            return;
+        QFETCH(QString, icon);
+        QCOMPARE(drawnIcon(*treeOf(*window), rowAt(*window, row), 0), expectedIcon(icon));
+        for (int column : {0, 1})
+            QTEST(rowAt(*window, row)->toolTip(column).replace('\n', '|'), "tooltip");
+    }
+
+    // An adapter remembered behind COM7 comes back as another port, present at the start or
+    // plugged in later ("machine" and "plug" as in testPort, ' ' between ports): the questions
+    // asked at the start, the question, the network after the answers and what is remembered.
+    void movesAdapters_data() {
+        addColumns({"machine", "plug", "answers", "network", "modified", "asked", "remembered"});
+        const QString radio = "COM9:CP210x:" + serial1;
+        const QString moved = "COM9=10C4:EA60/0001";
+        const QString kept = "COM7=10C4:EA60/0001";
+        addRow("Yes at the start", {radio, "", "Yes", "COM9* lrr 7 [7.2]", "1", "1", moved});
+        addRow("No at the start, not asked again",
+               {radio, "COM8:CP210x", "No", "COM7 lrr 7 [7.2], COM8* ignored, COM9* ignored", "0",
+                "1", kept});
+        addRow("Yes when plugged in",
+               {"COM3:CP210x", radio, "Yes", "COM3* ignored, COM9* lrr 7 [7.2]", "1", "0", moved});
+        addRow("no serial number, never matched",
+               {"COM3:CP210x", "COM9:CP210x", "", "COM3* ignored, COM7 lrr 7 [7.2], COM9* ignored",
+                "0", "0", kept});
+        addRow("identity shared, never matched",
+               {radio + " COM10:CP210x:" + serial1, "", "",
+                "COM10* ignored, COM7 lrr 7 [7.2], COM9* ignored", "0", "0", kept});
+    }
+
+    void movesAdapters() {
+        QFETCH(QString, machine);
+        QFETCH(QString, plug);
+        QFETCH(QString, answers);
+        std::vector<TestPort> ports;
+        for (const QString& port : machine.split(' '))
+            ports.push_back(testPort(port));
+        WindowOnTestMachine machineWindow(ports, [](const QString& home) {
+            const QString folder = home + "/share/" + QCoreApplication::applicationName();
+            QDir().mkpath(folder);
+            writeFile(folder + "/adapters.json", R"({"COM7": "10C4:EA60/0001"})");
+        });
+        MainWindow& moving = *machineWindow.window;
+        const QString dataFolder = QString::fromStdString(moving.getDataFileName());
+        writeFile(QString::fromStdString(moving.getQuarnTCUDataFileName()),
+                  R"({"net": [{"name": "COM7", "type": "lrr", "master_id": 7,
+                      "tcus": [{"submaster_id": 2}]}]})");
+        QStringList seen;
+        ModalAnswerer answerer(answers, &seen);
+        QVERIFY(moving.load());
+        moving.show();
+        QFETCH(QString, asked);
+        QTRY_COMPARE(QString::number(seen.size()), asked);
+        if (!plug.isEmpty()) {
+            QSignalSpy news(moving.findChild<QStatusBar*>(), &QStatusBar::messageChanged);
+            machineWindow.fake.plug(RS232::guidDevclassPorts,
+                                    testDevice(machineWindow.fake, 50, testPort(plug)));
+            QVERIFY(news.wait());
+        }
+        QTRY_COMPARE(seen.size(), answers.isEmpty() ? 0 : 1);
+        QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
+        QCOMPARE(seen.value(0), answers.isEmpty() ? QString()
+                                                  : "Enquiry: The adapter of COM7 (serial 0001) is "
+                                                    "now COM9. Move the settings and devices of "
+                                                    "COM7 to COM9?");
+        QTEST(networkOf(moving), "network");
+        QTEST(QString::number(moving.isModified()), "modified");
+        QJsonObject remembered =
+            QJsonDocument::fromJson(contentOf(dataFolder + "/adapters.json")).object();
+        QStringList pairs;
+        for (auto pair = remembered.begin(); pair != remembered.end(); ++pair)
+            pairs << pair.key() + '=' + pair.value().toString();
+        QTEST(pairs.join(' '), "remembered");
+    }
+
+    // Which configured ports, absent, have their remembered adapter present under a port the
+    // configuration does not use: ports as NAME=IDENTITY, ' ' between them.
+    void findsMovedAdapters_data() {
+        addColumns({"configured", "present", "remembered", "moves"});
+        const QString id = "10C4:EA60/0001";
+        addRow("by serial number", {"COM7", "COM9=" + id, "COM7=" + id, "COM7>COM9"});
+        addRow("by location",
+               {"ttyUSB0", "ttyUSB1=@1-2:1.0", "ttyUSB0=@1-2:1.0", "ttyUSB0>ttyUSB1"});
+        addRow("another adapter", {"COM7", "COM9=10C4:EA60/0002", "COM7=" + id, ""});
+        addRow("no identity", {"COM7", "COM9=", "COM7=", ""});
+        addRow("identity shared", {"COM7", "COM9=" + id + " COM10=" + id, "COM7=" + id, ""});
+        addRow("configured port present", {"COM7", "COM7= COM9=" + id, "COM7=" + id, ""});
+        addRow("target configured", {"COM7 com9", "COM9=" + id, "COM7=" + id, ""});
+        addRow("each in turn", {"COM1 COM7", "COM9=" + id + " COM2=@1", "COM1=@1 COM7=" + id,
+                                "COM1>COM2 COM7>COM9"});
+    }
+
+    void findsMovedAdapters() {
+        QFETCH(QString, configured);
+        QFETCH(QString, present);
+        QFETCH(QString, remembered);
+        MachinePorts ports;
+        for (const QString& port : present.split(' '))
+            ports.insert(networkrules::portKey(port.section('=', 0, 0)),
+                         {port.section('=', 0, 0), "", "", port.section('=', 1), "", true});
+        storage::AdapterIdentities identities;
+        for (const QString& pair : remembered.split(' '))
+            identities.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        QStringList moves;
+        for (const AdapterMove& move : movedAdapters(configured.split(' '), ports, identities))
+            moves << move.from + '>' + move.to;
+        QTEST(moves.join(' '), "moves");
     }
 
     // Deleting the current row makes the tree select a neighbour while the row is half

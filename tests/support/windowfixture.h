@@ -14,20 +14,34 @@
 #include <functional>
 #include <memory>
 
+// A port of the test machine: name, device description and, for a USB adapter, its device
+// instance identifier (USB\VID_10C4&PID_EA60\0001 carries a serial number).
+struct TestPort {
+    std::string name, description;
+    std::string instance = {};
+};
+
+// The device of a test port, on the node given.
+inline RS232::test::FakeDevice testDevice(RS232::test::FakePlatform& machine, RS232::DevNode node,
+                                          const TestPort& port) {
+    if (!port.instance.empty())
+        machine.nodes[node] = {port.instance, 0};
+    return RS232::test::namedDevice(node, port.name, port.description);
+}
+
 // A main window on a test machine: HOME and XDG_DATA_HOME in a fresh temporary folder, and
-// serial ports as port name and device description (by default one radio adapter, COM3).
-// beforeWindow gets the home folder before the window is made.
+// serial ports on the nodes 1, 2, ... (by default one radio adapter, COM3). beforeWindow gets the
+// home folder before the window is made.
 class WindowOnTestMachine {
 public:
-    using Port = std::pair<std::string, std::string>;
+    using Port = TestPort;
     explicit WindowOnTestMachine(const std::vector<Port>& ports = {{"COM3", "CP210x"}},
                                  const std::function<void(const QString&)>& beforeWindow = {}) {
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_DATA_HOME", dataHome().toUtf8());
         RS232::DevNode node = 1;
-        for (const auto& [name, description] : ports)
-            fake.addDevice(RS232::guidDevclassPorts,
-                           RS232::test::namedDevice(node++, name, description));
+        for (const TestPort& port : ports)
+            fake.addDevice(RS232::guidDevclassPorts, testDevice(fake, node++, port));
         RS232::installPlatform(&fake);
         if (beforeWindow)
             beforeWindow(home.path());
@@ -42,10 +56,10 @@ public:
     QString dataHome() const { return home.path() + "/share"; }
 
     QTemporaryDir home;
+    RS232::test::FakePlatform fake;
     std::unique_ptr<MainWindow> window;
 
 private:
-    RS232::test::FakePlatform fake;
     RS232::Platform* const previous = RS232::installedPlatform();
     const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
 };

@@ -1,0 +1,175 @@
+#include "mainwindow/liveports.h"
+
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/messageboxes.h"
+#include "mainwindow/movedadapters.h"
+#include "mainwindow/portrows.h"
+#include "mainwindow/treebatch.h"
+#include "model/networkrules.h"
+#include "ui_mainwindow.h"
+
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+constexpr int newsMs = 5000;
+
+QString arrivalNews(const MachinePort& port) {
+    if (port.serialNumber.isEmpty())
+        return MainWindow::tr("%1 connected: %2").arg(port.name, port.description);
+    return MainWindow::tr("%1 connected: %2, serial %3")
+        .arg(port.name, port.description, port.serialNumber);
+}
+
+} // namespace
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (live->notices != nullptr)
+        return;
+    live->notices = std::make_unique<PortNotices>(*this);
+    connect(live->notices.get(), &PortNotices::changed, this, &MainWindow::followPorts);
+    rememberAdapters();
+    QTimer::singleShot(0, this, &MainWindow::offerMovedAdapters);
+}
+
+void MainWindow::followPorts() {
+    const MachinePorts before = std::exchange(live->present, readMachinePorts());
+    QStringList news;
+    bool arrived = false;
+    {
+        const TreeBatch batch(*batching);
+        for (auto port = live->present.cbegin(); port != live->present.cend(); ++port) {
+            if (!before.contains(port.key())) {
+                news << arrivalNews(*port);
+                arrived = true;
+                markPresent(port->name, port->radioAdapter);
+            }
+        }
+        for (auto port = before.cbegin(); port != before.cend(); ++port) {
+            if (!live->present.contains(port.key())) {
+                news << tr("%1 disconnected").arg(port->name);
+                markPresent(port->name, false);
+            }
+        }
+        addRadioAdapterRows();
+        batching->fitNameColumn();
+    }
+    showMachineFacts(0, ui->treeWidget->topLevelItemCount() - 1);
+    if (!news.isEmpty())
+        statusBar()->showMessage(news.join(QStringLiteral("; ")), newsMs);
+    rememberAdapters();
+    updateMenus();
+    if (arrived)
+        offerMovedAdapters();
+}
+
+// The rows the default network adds: radio adapters the tree does not hold, sorted into place.
+void MainWindow::addRadioAdapterRows() {
+    const TreeBatch batch(*batching);
+    QList<QTreeWidgetItem*> rows;
+    for (const MachinePort& port : live->present) {
+        if (port.radioAdapter && findNetworkPort(port.name) == nullptr)
+            rows << new NetworkPortItem(port.name, true);
+    }
+    ui->treeWidget->insertTopLevelItems(0, rows);
+    batching->sortByName();
+}
+
+void MainWindow::markPresent(const QString& name, bool present) {
+    NetworkPortItem* row = findNetworkPort(name);
+    if (row != nullptr && row->detected != present)
+        row->set_detected(present);
+}
+
+// Both columns of a port row tell what the machine reports for that port.
+// The rows are taken first: a sorted tree may move them as their texts change.
+void MainWindow::showMachineFacts(int first, int last) {
+    QList<QTreeWidgetItem*> rows;
+    for (int i = first; i <= last; ++i)
+        rows << ui->treeWidget->topLevelItem(i);
+    for (QTreeWidgetItem* row : rows) {
+        const auto port = live->present.constFind(networkrules::portKey(row->text(0)));
+        const QString facts =
+            port != live->present.cend() ? port->facts : tr("Not present on this computer");
+        row->setToolTip(0, facts);
+        row->setToolTip(1, facts);
+    }
+}
+
+QStringList MainWindow::configuredPorts() const {
+    QStringList names;
+    for (const NetworkPortItem* port : portRows(*ui->treeWidget)) {
+        if (port->port_type != NetworkPortItem::ignored)
+            names << port->name;
+    }
+    return names;
+}
+
+// The adapter behind each configured port that is present, as it is now; written when that
+// changes what is remembered.
+void MainWindow::rememberAdapters() {
+    storage::AdapterIdentities now = live->remembered;
+    for (const QString& name : configuredPorts()) {
+        const QString identity = live->present.value(networkrules::portKey(name)).identity;
+        if (!identity.isEmpty())
+            now.insert(name, identity);
+    }
+    if (now != live->remembered) {
+        live->remembered = now;
+        storage::writeAdapterIdentities(now);
+    }
+}
+
+// Asked one at a time, each against the tree as the previous answer left it.
+void MainWindow::offerMovedAdapters() {
+    if (live->asking)
+        return;
+    live->asking = true;
+    for (bool asked = true; asked;) {
+        asked = false;
+        for (const AdapterMove& move :
+             movedAdapters(configuredPorts(), live->present, live->remembered)) {
+            if (live->declined.contains({move.from, move.to}))
+                continue;
+            const QString question =
+                tr("The adapter of %1 (%2) is now %3. Move the settings and devices of %1 to %3?")
+                    .arg(move.from, identityText(move.identity), move.to);
+            if (confirmed(this, question))
+                moveAdapter(move);
+            else
+                live->declined.insert({move.from, move.to});
+            asked = true;
+            break;
+        }
+    }
+    live->asking = false;
+}
+
+// What cutting from and pasting it onto to does.
+void MainWindow::moveAdapter(const AdapterMove& move) {
+    NetworkPortItem* from = findNetworkPort(move.from);
+    if (from == nullptr)
+        return;
+    {
+        const TreeBatch batch(*batching);
+        NetworkPortItem* to = findNetworkPort(move.to);
+        if (to == nullptr) {
+            const MachinePort port = live->present.value(networkrules::portKey(move.to));
+            to = new NetworkPortItem(move.to, port.radioAdapter);
+            ui->treeWidget->addTopLevelItem(to);
+            batching->sortByName();
+        }
+        to->set_port_type(from->port_type);
+        to->copy_from(from);
+        deleteItem(from);
+        batching->fitNameColumn();
+    }
+    live->remembered.remove(move.from);
+    live->remembered.insert(move.to, move.identity);
+    storage::writeAdapterIdentities(live->remembered);
+    modified = true;
+    updateMenus();
+}

@@ -1,0 +1,37 @@
+#include "mainwindow/portnotices.h"
+
+#include "mainwindow/systemportnotices.h"
+
+#include <QDebug>
+
+namespace {
+constexpr int gatheringMs = 300;
+constexpr int pollingMs = 2000;
+} // namespace
+
+PortNotices::PortNotices(QWidget& window, const std::string& deviceFolder) {
+    gathering.setSingleShot(true);
+    gathering.setInterval(gatheringMs);
+    connect(&gathering, &QTimer::timeout, this, &PortNotices::changed);
+    scripted = RS232::installedPlatform();
+    if (scripted != nullptr) {
+        scripted->subscribe(this);
+        return;
+    }
+    source = systemPortNotices(window, deviceFolder, [this] { portsChanged(); });
+    if (source == nullptr) {
+        qDebug() << "No notifications of serial ports coming and going; reading them every"
+                 << pollingMs << "ms";
+        connect(&polling, &QTimer::timeout, this, &PortNotices::changed);
+        polling.start(pollingMs);
+    }
+}
+
+PortNotices::~PortNotices() {
+    if (scripted != nullptr)
+        scripted->subscribe(nullptr);
+}
+
+void PortNotices::portsChanged() {
+    gathering.start();
+}

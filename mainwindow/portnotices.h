@@ -1,0 +1,35 @@
+#pragma once
+
+#include "rs232/platform.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+class QWidget;
+
+// News that the machine's serial ports changed, gathered: one plug brings several notices, and
+// changed() comes once, about 300 ms after the last of them. Where the system's notifications
+// cannot be had, a poll every 2 s stands in; where they can, no timer runs while nothing happens.
+class PortNotices : public QObject, private RS232::PortListener {
+    Q_OBJECT
+
+public:
+    // The announcements of a scripted platform when one is installed, else the system's
+    // notifications: those sent to window (Windows) or the device nodes in deviceFolder (Linux).
+    explicit PortNotices(QWidget& window, const std::string& deviceFolder = "/dev");
+    ~PortNotices() override;
+
+signals:
+    void changed();
+
+private:
+    void portsChanged() override;
+
+    QTimer gathering;
+    QTimer polling;
+    std::unique_ptr<QObject> source;
+    RS232::Platform* scripted = nullptr;
+};
