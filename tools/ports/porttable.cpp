@@ -57,3 +57,10 @@ void printPortTable(std::ostream& out, const std::vector<RS232::Serial>& ports) 
     for (const Row& row : rows)
         printRow(out, row, widths);
 }
+
+void printPortLine(std::ostream& out, const char* change, const RS232::Serial& port) {
+    out << change;
+    for (const std::string& field : rowOf(port))
+        out << "  " << field;
+    out << '\n';
+}
