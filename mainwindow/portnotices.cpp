@@ -9,15 +9,27 @@ constexpr int gatheringMs = 300;
 constexpr int pollingMs = 2000;
 } // namespace
 
+PortNotices::PortNotices(QWidget& window) {
+    gatherNotices();
+    scripted = RS232::installedPlatform();
+    if (scripted != nullptr)
+        scripted->subscribe(this);
+    else
+        watchSystem(window, "/dev");
+}
+
 PortNotices::PortNotices(QWidget& window, const std::string& deviceFolder) {
+    gatherNotices();
+    watchSystem(window, deviceFolder);
+}
+
+void PortNotices::gatherNotices() {
     gathering.setSingleShot(true);
     gathering.setInterval(gatheringMs);
     connect(&gathering, &QTimer::timeout, this, &PortNotices::changed);
-    scripted = RS232::installedPlatform();
-    if (scripted != nullptr) {
-        scripted->subscribe(this);
-        return;
-    }
+}
+
+void PortNotices::watchSystem(QWidget& window, const std::string& deviceFolder) {
     source = systemPortNotices(window, deviceFolder, [this] { portsChanged(); });
     if (source == nullptr) {
         qDebug() << "No notifications of serial ports coming and going; reading them every"

@@ -18,8 +18,11 @@ class PortNotices : public QObject, private RS232::PortListener {
 
 public:
     // The announcements of a scripted platform when one is installed, else the system's
-    // notifications: those sent to window (Windows) or the device nodes in deviceFolder (Linux).
-    explicit PortNotices(QWidget& window, const std::string& deviceFolder = "/dev");
+    // notifications.
+    explicit PortNotices(QWidget& window);
+    // The system's notifications: those sent to window (Windows) or the device nodes in
+    // deviceFolder (Linux).
+    PortNotices(QWidget& window, const std::string& deviceFolder);
     ~PortNotices() override;
 
 signals:
@@ -27,6 +30,8 @@ signals:
 
 private:
     void portsChanged() override;
+    void gatherNotices();
+    void watchSystem(QWidget& window, const std::string& deviceFolder);
 
     QTimer gathering;
     QTimer polling;
