@@ -1,13 +1,12 @@
 #include "mainwindow/machineports.h"
 
+#include "model/defaultnetwork.h"
 #include "model/networkrules.h"
 #include "rs232/serial.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace {
@@ -51,13 +50,6 @@ QString factsOf(const RS232::Serial& port) {
 
 } // namespace
 
-bool isRadioAdapter(const RS232::Serial& port) {
-    std::string description = port.description;
-    std::transform(description.begin(), description.end(), description.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return description.find("cp210x") != std::string::npos;
-}
-
 MachinePorts readMachinePorts() {
     std::vector<RS232::Serial> ports;
     RS232::Serial::enumerate(ports);
@@ -66,7 +58,8 @@ MachinePorts readMachinePorts() {
         const QString name = fromUtf8(port.portName);
         machine.insert(networkrules::portKey(name),
                        {name, fromUtf8(port.description), fromUtf8(port.serialNumber),
-                        identityOf(port), factsOf(port), isRadioAdapter(port)});
+                        identityOf(port), factsOf(port),
+                        defaultnetwork::isRadioAdapter(port.description)});
     }
     return machine;
 }

@@ -3,10 +3,6 @@
 #include <QMap>
 #include <QString>
 
-namespace RS232 {
-class Serial;
-}
-
 // A serial port of this machine as the window shows it.
 struct MachinePort {
     QString name;
@@ -15,17 +11,13 @@ struct MachinePort {
     // What names the adapter wherever it is plugged in: "VID:PID/serial", else "@" and the USB
     // location; empty when the machine reports neither, and the adapter cannot be recognised.
     QString identity;
-    QString facts; // the row's tooltip
-    bool radioAdapter = false;
+    QString facts;             // the row's tooltip
+    bool radioAdapter = false; // taken into a default network
 };
 
 // The machine's ports by port key (see networkrules::portKey), from one enumeration.
 using MachinePorts = QMap<QString, MachinePort>;
 MachinePorts readMachinePorts();
-
-// The radio modems are attached through CP210x USB adapters; other serial ports are left out of
-// the default network.
-bool isRadioAdapter(const RS232::Serial& port);
 
 // How the question about a moved adapter names an identity: "serial 0001", "location 1-2:1.0".
 QString identityText(const QString& identity);

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include <windows.h>
-
 namespace {
 
 // WM_DEVICECHANGE for the COM port interface reaches the window that registered for it; the

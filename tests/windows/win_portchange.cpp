@@ -1,11 +1,9 @@
-// The device-change messages as Windows' own structures lay them out, decoded; and the window
-// registration for the COM port interface through the real user32. Wine sends no such message
+// The device-change messages as Windows' own structures lay them out, decoded; and a message-only
+// window registered for the COM port interface through the real user32. Wine sends no such message
 // for serial ports, so the test sends them to its own window.
 #include "check.h"
 #include "rs232/devicechange.h"
 #include "rs232/portnotification_win32.h"
-
-#include <windows.h>
 
 #include <dbt.h>
 
@@ -19,16 +17,6 @@ LRESULT CALLBACK receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     if (change != RS232::PortChange::none)
         received = change;
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND messageWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = receive;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"PortChangeTest";
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                           windowClass.hInstance, nullptr);
 }
 
 DEV_BROADCAST_DEVICEINTERFACE_W broadcast(const GUID& interfaceGuid) {
@@ -47,7 +35,7 @@ int main() {
         0x86E0D1E0, 0x8089, 0x11D0, {0x9C, 0xE4, 0x08, 0x00, 0x3E, 0x30, 0x1F, 0x73}};
     const GUID modem = {
         0x2C7089AA, 0x2E0E, 0x11D1, {0xB1, 0x14, 0x00, 0xC0, 0x4F, 0xC2, 0xAA, 0xE4}};
-    HWND window = messageWindow();
+    HWND window = RS232::messageOnlyWindow(L"PortChangeTest", receive);
     check(window != nullptr, "a message-only window");
     void* registration = RS232::registerPortNotification(window);
     check(registration != nullptr, "registered for the COM port interface");

@@ -3,8 +3,6 @@
 #include "rs232/devicechange.h"
 #include "rs232/portnotification_win32.h"
 
-#include <windows.h>
-
 namespace {
 
 bool noticed = false;
@@ -16,16 +14,9 @@ LRESULT CALLBACK receive(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A window that only receives messages, registered for the COM port interface; nullptr when
-// Windows refused either.
+// A window registered for the COM port interface; nullptr when Windows refused.
 HWND noticeWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = receive;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"VexaloPortChanges";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, windowClass.hInstance, nullptr);
+    HWND window = RS232::messageOnlyWindow(L"VexaloPortChanges", receive);
     if (window != nullptr && RS232::registerPortNotification(window) == nullptr) {
         DestroyWindow(window);
         window = nullptr;
