@@ -16,11 +16,27 @@ namespace {
 
 constexpr int newsMs = 5000;
 
-QString arrivalNews(const MachinePort& port) {
-    if (port.serialNumber.isEmpty())
-        return MainWindow::tr("%1 connected: %2").arg(port.name, port.description);
-    return MainWindow::tr("%1 connected: %2, serial %3")
-        .arg(port.name, port.description, port.serialNumber);
+// The ports of ports that others does not hold.
+QList<MachinePort> missingFrom(const MachinePorts& ports, const MachinePorts& others) {
+    QList<MachinePort> missing;
+    for (auto port = ports.cbegin(); port != ports.cend(); ++port) {
+        if (!others.contains(port.key()))
+            missing << *port;
+    }
+    return missing;
+}
+
+QString newsOf(const QList<MachinePort>& arrivals, const QList<MachinePort>& departures) {
+    QStringList news;
+    for (const MachinePort& port : arrivals) {
+        news << (port.serialNumber.isEmpty()
+                     ? MainWindow::tr("%1 connected: %2").arg(port.name, port.description)
+                     : MainWindow::tr("%1 connected: %2, serial %3")
+                           .arg(port.name, port.description, port.serialNumber));
+    }
+    for (const MachinePort& port : departures)
+        news << MainWindow::tr("%1 disconnected").arg(port.name);
+    return news.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -37,40 +53,32 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::followPorts() {
     const MachinePorts before = std::exchange(live->present, readMachinePorts());
-    QStringList news;
-    bool arrived = false;
+    const QList<MachinePort> arrivals = missingFrom(live->present, before);
+    const QList<MachinePort> departures = missingFrom(before, live->present);
     {
         const TreeBatch batch(*batching);
-        for (auto port = live->present.cbegin(); port != live->present.cend(); ++port) {
-            if (!before.contains(port.key())) {
-                news << arrivalNews(*port);
-                arrived = true;
-                markPresent(port->name, port->radioAdapter);
-            }
-        }
-        for (auto port = before.cbegin(); port != before.cend(); ++port) {
-            if (!live->present.contains(port.key())) {
-                news << tr("%1 disconnected").arg(port->name);
-                markPresent(port->name, false);
-            }
-        }
-        addRadioAdapterRows();
+        for (const MachinePort& port : arrivals)
+            markPresent(port.name, port.radioAdapter);
+        for (const MachinePort& port : departures)
+            markPresent(port.name, false);
+        addRadioAdapterRows(arrivals);
         batching->fitNameColumn();
     }
     showMachineFacts(0, ui->treeWidget->topLevelItemCount() - 1);
-    if (!news.isEmpty())
-        statusBar()->showMessage(news.join(QStringLiteral("; ")), newsMs);
+    if (!arrivals.isEmpty() || !departures.isEmpty())
+        statusBar()->showMessage(newsOf(arrivals, departures), newsMs);
     rememberAdapters();
     updateMenus();
-    if (arrived)
+    if (!arrivals.isEmpty())
         offerMovedAdapters();
 }
 
-// The rows the default network adds: radio adapters the tree does not hold, sorted into place.
-void MainWindow::addRadioAdapterRows() {
+// The rows the default network adds: radio adapters among ports that the tree does not hold,
+// sorted into place.
+void MainWindow::addRadioAdapterRows(const QList<MachinePort>& ports) {
     const TreeBatch batch(*batching);
     QList<QTreeWidgetItem*> rows;
-    for (const MachinePort& port : live->present) {
+    for (const MachinePort& port : ports) {
         if (port.radioAdapter && findNetworkPort(port.name) == nullptr)
             rows << new NetworkPortItem(port.name, true);
     }

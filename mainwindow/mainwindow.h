@@ -12,6 +12,7 @@
 
 struct AdapterMove;
 struct LivePorts;
+struct MachinePort;
 class NetworkDeviceItem;
 class QCloseEvent;
 class QShowEvent;
@@ -125,7 +126,7 @@ private:
     void enableItemCommands(const NetworkItem* item);
 
     // Following the machine's ports (liveports.cpp).
-    void addRadioAdapterRows();
+    void addRadioAdapterRows(const QList<MachinePort>& ports);
     void markPresent(const QString& name, bool present);
     void showMachineFacts(int first, int last);
     QStringList configuredPorts() const;
