@@ -10,6 +10,7 @@
 
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -37,6 +38,15 @@ QString newsOf(const QList<MachinePort>& arrivals, const QList<MachinePort>& dep
     for (const MachinePort& port : departures)
         news << MainWindow::tr("%1 disconnected").arg(port.name);
     return news.join(QStringLiteral("; "));
+}
+
+std::optional<AdapterMove> firstUndeclined(const QList<AdapterMove>& moves,
+                                           const QSet<QPair<QString, QString>>& declined) {
+    for (const AdapterMove& move : moves) {
+        if (!declined.contains({move.from, move.to}))
+            return move;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -136,22 +146,15 @@ void MainWindow::offerMovedAdapters() {
     if (live->asking)
         return;
     live->asking = true;
-    for (bool asked = true; asked;) {
-        asked = false;
-        for (const AdapterMove& move :
-             movedAdapters(configuredPorts(), live->present, live->remembered)) {
-            if (live->declined.contains({move.from, move.to}))
-                continue;
-            const QString question =
-                tr("The adapter of %1 (%2) is now %3. Move the settings and devices of %1 to %3?")
-                    .arg(move.from, identityText(move.identity), move.to);
-            if (confirmed(this, question))
-                moveAdapter(move);
-            else
-                live->declined.insert({move.from, move.to});
-            asked = true;
-            break;
-        }
+    while (const std::optional<AdapterMove> move = firstUndeclined(
+               movedAdapters(configuredPorts(), live->present, live->remembered), live->declined)) {
+        const QString question =
+            tr("The adapter of %1 (%2) is now %3. Move the settings and devices of %1 to %3?")
+                .arg(move->from, identityText(move->identity), move->to);
+        if (confirmed(this, question))
+            moveAdapter(*move);
+        else
+            live->declined.insert({move->from, move->to});
     }
     live->asking = false;
 }
