@@ -282,8 +282,10 @@ window_over_config() {
     write_config
     start_editor editor-window
     read_and_close_window editor-window COM24 || return
-    grep -qw COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
-    grep -qw COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
+    # Port names are matched regardless of case, as the editor matches them: OCR reads the
+    # scaled tree's "C" of COM13 as a small one.
+    grep -qiw COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
+    grep -qiw COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     cmp "$work/config.net.before" "$config" || fail "closing the window changed config.net"
 }
