@@ -264,7 +264,7 @@ window_text=
 window_shows() {
     screenshot "$1" "$artifacts/$2.png"
     window_text=$(screen_text "$artifacts/$2.png")
-    grep -qw "$3" <<<"$window_text"
+    grep -qi -- "$3" <<<"$window_text"
 }
 
 # Waits for the editor's window and for it to show the word $2, keeps a screenshot of it as
@@ -284,8 +284,8 @@ window_over_config() {
     read_and_close_window editor-window COM24 || return
     # Port names are matched regardless of case, as the editor matches them: OCR reads the
     # scaled tree's "C" of COM13 as a small one.
-    grep -qiw COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
-    grep -qiw COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
+    grep -qi COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
+    grep -qi COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     cmp "$work/config.net.before" "$config" || fail "closing the window changed config.net"
 }
