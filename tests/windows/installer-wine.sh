@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Windows installer under Wine, in a fresh prefix under Xvfb: silent install, the
-# editor's usage text, its window over a prepared config.net (left unchanged when closed), the
-# start-up question without one (No: an empty network, nothing written), the port lister, and
-# the uninstaller. Run as root on Debian 12
-# after tools/windows/build-package.sh:
+# editor's usage text, its window over a prepared config.net at 96 and 192 dpi (every row read
+# whole, twice the size at 192 dpi, the file unchanged when closed), its native style, the
+# start-up question without config.net (No: an empty network, nothing written), on a German
+# system its buttons and with -l de the window's texts in German, the port lister, and the
+# uninstaller. Run as root on Debian 12 after tools/windows/build-package.sh:
 #   bash tests/windows/installer-wine.sh [WINDOWS_BUILD_DIR]
 # Screenshots and logs stay in WINDOWS_BUILD_DIR/wine-check. Ends with
 # "windows installer: N passed, M failed, K skipped" and exits non-zero unless all passed.
@@ -17,7 +18,8 @@ installer=$build_dir/tessarund-$version-setup.exe
 title="Tessarund [$version]"
 
 source "$here/wine-prefix.sh"
-wine_install_missing wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng fonts-dejavu-core
+wine_install_missing wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng \
+    tesseract-ocr-deu fonts-dejavu-core locales
 wine_work_folder tessarund-installer
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
@@ -43,15 +45,25 @@ ended() {
 }
 
 echo "== Xvfb and a fresh wine prefix"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$artifacts/xvfb.log" &
+# At 192 dpi the editor's window is 1600x1200 pixels.
+Xvfb -displayfd 3 -screen 0 2048x1600x24 -nolisten tcp 3>"$work/display" 2>"$artifacts/xvfb.log" &
 wine_helper_pids+=($!)
 # Xvfb writes its display number once it takes connections.
 wait_for "Xvfb's display number (see xvfb.log)" 60 test -s "$work/display" || exit 1
 export DISPLAY=:$(cat "$work/display")
 wine_new_prefix "$artifacts/wineboot.log"
 
-# The window check reads the tree back by OCR, which misreads Wine's default serif face at
-# 96 dpi ("comi3" for COM13): the prefix draws its dialog font as DejaVu Sans, at 192 dpi.
+# The screen's resolution in dots per inch for the programs started after it.
+set_dpi() {
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine_settle
+}
+
+# The checks read the window back by OCR, which misreads Wine's default serif face at 96 dpi
+# ("comi3" for COM13): the prefix draws its dialog font as DejaVu Sans, at 192 dpi unless a check
+# says otherwise.
 readable_display() {
     local font
     cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
@@ -59,12 +71,16 @@ readable_display() {
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
             /v "$font" /t REG_SZ /d "DejaVu Sans" /f >/dev/null
     done
-    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-        /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-    wine_settle
+    set_dpi 192
 }
 readable_display
+
+# A German system for the editor runs given german as their environment. The locale is made in
+# the work folder, so that the machine's own locales stay as they are.
+mkdir -p "$work/locales"
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>"$artifacts/localedef.log" || true
+[[ -d $work/locales/de_DE.UTF-8 ]] || { cat "$artifacts/localedef.log"; exit 1; }
+german=(LOCPATH="$work/locales" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8)
 
 program_files=$(winepath -u 'C:\Program Files' | sed 's|/$||')
 install_dir=$program_files/Tessarund
@@ -130,11 +146,43 @@ install_silently() {
         fail "the installed folder differs from the package"
         return
     fi
-    [[ -f $start_menu/Tessarund.lnk ]] || fail "no Start menu entry in $start_menu" || return
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessarund' \
-        /v UninstallString | tr -d '\r' | grep -F 'Tessarund\uninstall.exe' ||
-        fail "no uninstall entry in the registry" || return
+    start_menu_entries || return
+    uninstall_entry || return
     installed=true
+}
+
+# The editor's entry and one for each language, which starts it with that language's option.
+start_menu_entries() {
+    local entry option
+    for entry in "Tessarund" "Tessarund auf Deutsch:-l de" "Tessarund in English:-l en"; do
+        option=${entry#*:}
+        entry=${entry%%:*}
+        [[ -f $start_menu/$entry.lnk ]] || fail "no Start menu entry \"$entry\" in $start_menu" ||
+            return
+        [[ $option == "$entry" ]] || tr -d '\0' <"$start_menu/$entry.lnk" | grep -qaF -- "$option" ||
+            fail "the Start menu entry \"$entry\" does not pass $option" || return
+    done
+}
+
+# What "Apps & features" shows: the uninstaller, version, publisher and size (in KiB, as the
+# installed files add up, within 1 %).
+uninstall_entry() {
+    local values size files
+    values=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessarund' |
+        tr -d '\r' | tee "$artifacts/uninstall-entry.txt")
+    grep -qF 'Tessarund\uninstall.exe' <<<"$values" || fail "no uninstall entry in the registry" ||
+        return
+    grep -qE "^ +DisplayVersion +REG_SZ +$version\$" <<<"$values" ||
+        fail "the uninstall entry lacks DisplayVersion $version" || return
+    grep -qE '^ +Publisher +REG_SZ +Tessarund developers$' <<<"$values" ||
+        fail "the uninstall entry lacks the publisher" || return
+    size=$(sed -n 's/^ *EstimatedSize *REG_DWORD *0x\([0-9a-fA-F]*\)$/\1/p' <<<"$values")
+    [[ -n $size ]] || fail "the uninstall entry has no EstimatedSize" || return
+    size=$((16#$size))
+    files=$(find "$install_dir" -type f -printf '%s\n' | awk '{ sum += $1 } END { print int(sum / 1024) }')
+    echo "EstimatedSize $size KiB, installed files $files KiB"
+    ((size * 100 >= files * 99 && size * 100 <= files * 101)) ||
+        fail "EstimatedSize $size KiB is not the installed files' $files KiB"
 }
 
 usage_text() {
@@ -151,9 +199,16 @@ usage_text() {
     diff "$work/usage.want" "$work/usage.got" || fail "the usage text differs"
 }
 
+# Starts the installed editor with the options after $1 and editor_env added to its environment;
+# its output and debug log go to $1.log. A Windows program without a console sends its debug log
+# to the debugger unless Qt is told otherwise.
 editor_pid=
+editor_env=()
 start_editor() {
-    (cd "$install_dir" && exec wine vexalo.exe >"$artifacts/$1.log" 2>&1) &
+    local log=$1
+    shift
+    (cd "$install_dir" && exec env QT_FORCE_STDERR_LOGGING=1 "${editor_env[@]}" \
+        wine vexalo.exe "$@" >"$artifacts/$log.log" 2>&1) &
     editor_pid=$!
 }
 
@@ -251,11 +306,13 @@ JSON
 
 # The text of a screenshot, kept beside it. Only the near-black text stays: the tree's icons,
 # grey lines and disabled buttons are whitened first, since OCR reads an icon beside a name
-# as letters of it.
+# as letters of it. A check may set ocr_zoom (small text is enlarged) and ocr_language.
+ocr_zoom=100%
+ocr_language=eng
 screen_text() {
     local image=$1
-    convert "$image" -fuzz 40% -fill white +opaque black "$work/ocr.png"
-    tesseract "$work/ocr.png" - 2>/dev/null | tee "${image%.png}.txt"
+    convert "$image" -fuzz 40% -fill white +opaque black -resize "$ocr_zoom" "$work/ocr.png"
+    tesseract "$work/ocr.png" - -l "$ocr_language" 2>/dev/null | tee "${image%.png}.txt"
 }
 
 # Keeps a screenshot of window $1 as $2.png and sets window_text to what it shows; succeeds when
@@ -268,52 +325,122 @@ window_shows() {
 }
 
 # Waits for the editor's window and for it to show the word $2, keeps a screenshot of it as
-# $1.png, sets window_text to what it shows, then closes it and waits for the editor to end.
+# $1.png, sets window_text to what it shows and window_size to its size (WIDTHxHEIGHT), then
+# closes it and waits for the editor to end.
+window_size=
 read_and_close_window() {
     local window
     window=$(find_window "$title") || true
     [[ -n $window ]] || { end_editor; fail "no window titled \"$title\""; return; }
     wait_for "the window to show \"$2\" (see $1.png)" 60 window_shows "$window" "$1" "$2" || true
+    window_size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
     close_window "$window" || { end_editor; return 1; }
     wait_editor
 }
 
+# The rows of the prepared network as the window shows them, in English and with -l de.
+rows_en=("COM13" "LRR ID: 7, retries: 3, delay: 4000" "7.21"
+    "retries: 3 (inherit), delay: 4000 (inherit)" "7.42" "retries: 2, delay: 900"
+    "COM24" "Direct TCU")
+rows_de=("COM13" "LRR-ID: 7, Wiederholungen: 3, Verzögerung: 4000" "7.21"
+    "Wiederholungen: 3 (geerbt), Verzögerung: 4000 (geerbt)" "7.42"
+    "Wiederholungen: 2, Verzögerung: 900" "COM24" "Direkte TCU")
+
+# Fails unless the window's text read last (screenshot $1.png) holds every text after $1 whole
+# and no line of it ends in an ellipsis, which marks a text cut to fit its column.
+rows_in_full() {
+    local shot=$1 text row
+    shift
+    text=$(tr -s ' ' <<<"$window_text")
+    for row in "$@"; do
+        grep -qF -- "$row" <<<"$text" || fail "\"$row\" is not read in full (see $shot.png)" ||
+            return
+    done
+    ! grep -qE '(…|\.\.\.) *$' <<<"$text" || fail "a row ends in \"…\" (see $shot.png)"
+}
+
+# The window over the prepared config.net at $1 dpi: every row whole, and closing it leaves the
+# file as it was. Its size is kept in window_sizes for the comparison of the scales.
+declare -A window_sizes
 window_over_config() {
+    local dpi=$1 ocr_zoom=$((100 * 192 / $1))%
+    set_dpi "$dpi" || return
     write_config
-    start_editor editor-window
-    read_and_close_window editor-window COM24 || return
-    # Port names are matched regardless of case, as the editor matches them: OCR reads the
-    # scaled tree's "C" of COM13 as a small one.
-    grep -qi COM13 <<<"$window_text" || fail "the window does not show port COM13 (see editor-window.png)" || return
-    grep -qi COM24 <<<"$window_text" || fail "the window does not show port COM24 (see editor-window.png)" || return
+    start_editor "editor-window-$dpi"
+    read_and_close_window "editor-window-$dpi" COM24 || return
+    window_sizes[$dpi]=$window_size
+    echo "window at $dpi dpi: $window_size"
+    rows_in_full "editor-window-$dpi" "${rows_en[@]}" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     cmp "$work/config.net.before" "$config" || fail "closing the window changed config.net"
 }
 
+# At 192 dpi the window is twice as wide and high as at 96 dpi, within 4 pixels.
+window_scales() {
+    local small=${window_sizes[96]:-} large=${window_sizes[192]:-}
+    [[ -n $small && -n $large ]] ||
+        fail "a window's size is missing: \"$small\" at 96 dpi, \"$large\" at 192 dpi" || return
+    echo "$small at 96 dpi, $large at 192 dpi"
+    local width=$((${large%x*} - 2 * ${small%x*})) height=$((${large#*x} - 2 * ${small#*x}))
+    ((width >= -4 && width <= 4 && height >= -4 && height <= 4)) ||
+        fail "the window at 192 dpi is not twice its size at 96 dpi"
+}
+
+# The style plugin is installed and the editor's debug log names the style it uses.
+native_style() {
+    local style
+    [[ -f $install_dir/styles/qwindowsvistastyle.dll ]] ||
+        fail "no styles/qwindowsvistastyle.dll in $install_dir" || return
+    style=$(tr -d '\r' <"$artifacts/editor-window-192.log" | sed -n 's/^Style //p' | head -1)
+    [[ -n $style ]] || fail "the debug log names no style (see editor-window-192.log)" || return
+    echo "the editor's style: $style"
+    [[ $style == windowsvista ]] || fail "the editor uses the style \"$style\", not windowsvista"
+}
+
 # Answering No starts the editor on an empty network and writes nothing, also when the window is
-# closed.
+# closed. On a German system ($1 de) Qt's own buttons read Ja and Nein; the question itself is
+# the editor's, in English without -l de.
 question_without_config() {
-    local question question_text
+    local question question_text yes=Yes no=No suffix='' editor_env=()
+    if [[ $1 == de ]]; then
+        yes=Ja no=Nein suffix=-de editor_env=("${german[@]}")
+    fi
     rm -f "$config"
-    start_editor enquiry
+    start_editor "enquiry$suffix"
     question=$(find_window Enquiry) || true
     [[ -n $question ]] || { end_editor; fail "no \"Enquiry\" question at start-up"; return; }
-    wait_for "the question to show \"Create\" (see enquiry.png)" 60 \
-        window_shows "$question" enquiry Create || true
+    wait_for "the question to show \"$no\" (see enquiry$suffix.png)" 60 \
+        window_shows "$question" "enquiry$suffix" "$no" || true
     # The box wraps its text: one line of words to match.
     question_text=$(tr -s ' \n' '  ' <<<"$window_text")
-    # N is the No button's mnemonic.
+    # N is the mnemonic of No and of Nein.
     focus_window "$question" || { end_editor; return 1; }
     xdotool key n
-    read_and_close_window empty-network Properties || return
+    read_and_close_window "empty-network$suffix" Properties || return
     grep -qF "Create default network configuration file?" <<<"$question_text" ||
-        fail "the question is not the one about creating the file (see enquiry.png)" || return
+        fail "the question is not the one about creating the file (see enquiry$suffix.png)" ||
+        return
+    grep -qw "$yes" <<<"$question_text" && grep -qw "$no" <<<"$question_text" ||
+        fail "the question's buttons do not read $yes and $no (see enquiry$suffix.png)" || return
     # The header shows that the text was read; no port shows under it.
-    grep -qw Properties <<<"$window_text" || fail "no tree header read (see empty-network.png)" || return
+    grep -qw Properties <<<"$window_text" ||
+        fail "no tree header read (see empty-network$suffix.png)" || return
     ! grep -qiE 'COM[0-9]|auto' <<<"$window_text" ||
-        fail "the tree is not empty after No (see empty-network.png)" || return
+        fail "the tree is not empty after No (see empty-network$suffix.png)" || return
     [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status" || return
     [[ ! -e $config ]] || fail "answering No created config.net"
+}
+
+# With -l de the window's own texts are German; its screenshot at 192 dpi is the README's.
+german_window() {
+    local editor_env=("${german[@]}") ocr_language=deu
+    write_config
+    start_editor editor-window-de -l de
+    read_and_close_window editor-window-de COM24 || return
+    grep -qw Eigenschaften <<<"$window_text" ||
+        fail "the tree's header is not German (see editor-window-de.png)" || return
+    rows_in_full editor-window-de "${rows_de[@]}" || return
+    [[ $editor_status == 0 ]] || fail "the editor did not end with status 0 when closed: $editor_status"
 }
 
 port_lister() {
@@ -351,8 +478,13 @@ uninstall_silently() {
 
 check "silent install" install_silently
 check_installed "vexalo.exe -h" usage_text
-check_installed "window over a prepared config.net" window_over_config
-check_installed "start-up question without config.net" question_without_config
+check_installed "window over a prepared config.net at 96 dpi" window_over_config 96
+check_installed "window over a prepared config.net at 192 dpi" window_over_config 192
+check_installed "the window twice the size at 192 dpi" window_scales
+check_installed "native style" native_style
+check_installed "start-up question without config.net" question_without_config en
+check_installed "start-up question on a German system" question_without_config de
+check_installed "window in German with -l de" german_window
 check_installed "vexalo-ports lists COM1" port_lister
 check_installed "vexalo-net checks the prepared file" net_check
 check_installed "silent uninstall" uninstall_silently
