@@ -82,7 +82,7 @@ windows)
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
         perl python3 xz-utils ca-certificates nsis zip qttranslations5-l10n
         wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
-        fonts-dejavu-core locales
+        fonts-wine locales
     )
     install_missing_packages
     exec tools/windows/build-package.sh

@@ -19,7 +19,7 @@ title="Tessarund [$version]"
 
 source "$here/wine-prefix.sh"
 wine_install_missing wine wine64 xvfb xdotool imagemagick tesseract-ocr tesseract-ocr-eng \
-    tesseract-ocr-deu fonts-dejavu-core locales
+    tesseract-ocr-deu fonts-wine locales
 wine_work_folder tessarund-installer
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
@@ -53,23 +53,26 @@ wait_for "Xvfb's display number (see xvfb.log)" 60 test -s "$work/display" || ex
 export DISPLAY=:$(cat "$work/display")
 wine_new_prefix "$artifacts/wineboot.log"
 
-# The screen's resolution in dots per inch for the programs started after it.
+# The screen's resolution in dots per inch for the programs started after it, kept in screen_dpi.
+screen_dpi=96
 set_dpi() {
+    screen_dpi=$1
     wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
         /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     wine_settle
 }
 
-# The checks read the window back by OCR, which misreads Wine's default serif face at 96 dpi
-# ("comi3" for COM13): the prefix draws its dialog font as DejaVu Sans, at 192 dpi unless a check
-# says otherwise.
+# The checks read the window back by OCR, which misreads the serif face a fresh prefix falls back
+# to at 96 dpi ("comi3" for COM13). The prefix draws its dialog font in Wine's own Tahoma instead,
+# as Windows maps it: at 96 dpi without smoothing, so its strokes stay black for OCR. A check runs
+# at 192 dpi unless it says otherwise.
 readable_display() {
     local font
-    cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/tahoma.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     for font in "MS Shell Dlg" "MS Shell Dlg 2"; do
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-            /v "$font" /t REG_SZ /d "DejaVu Sans" /f >/dev/null
+            /v "$font" /t REG_SZ /d Tahoma /f >/dev/null
     done
     set_dpi 192
 }
@@ -201,13 +204,15 @@ usage_text() {
 
 # Starts the installed editor with the options after $1 and editor_env added to its environment;
 # its output and debug log go to $1.log. A Windows program without a console sends its debug log
-# to the debugger unless Qt is told otherwise.
+# to the debugger unless QT_FORCE_STDERR_LOGGING is set; under Wine its standard error is the
+# script's. Wine keeps the Unix variables named QT_* from Windows programs, so that the host's Qt
+# settings do not reach them, and passes WINEQT_* on as QT_*.
 editor_pid=
 editor_env=()
 start_editor() {
     local log=$1
     shift
-    (cd "$install_dir" && exec env QT_FORCE_STDERR_LOGGING=1 "${editor_env[@]}" \
+    (cd "$install_dir" && exec env WINEQT_FORCE_STDERR_LOGGING=1 "${editor_env[@]}" \
         wine vexalo.exe "$@" >"$artifacts/$log.log" 2>&1) &
     editor_pid=$!
 }
@@ -304,15 +309,24 @@ JSON
     cp "$config" "$work/config.net.before"
 }
 
-# The text of a screenshot, kept beside it. Only the near-black text stays: the tree's icons,
-# grey lines and disabled buttons are whitened first, since OCR reads an icon beside a name
-# as letters of it. A check may set ocr_zoom (small text is enlarged) and ocr_language.
-ocr_zoom=100%
+# The text of screenshot $1 at screen_dpi, kept in $2 (beside it by default); the image
+# operations after $2 are applied before OCR reads it. Only near-black text stays. Icons go
+# whole, black bits included: they are found as grey or coloured areas some pixels thick, which
+# a line of text never is, and whitened with their surroundings up to the gap before a name,
+# since OCR reads an icon's remains as letters and then drops the dot of "7.21". A check may set
+# ocr_language.
 ocr_language=eng
 screen_text() {
-    local image=$1
-    convert "$image" -fuzz 40% -fill white +opaque black -resize "$ocr_zoom" "$work/ocr.png"
-    tesseract "$work/ocr.png" - -l "$ocr_language" 2>/dev/null | tee "${image%.png}.txt"
+    local image=$1 text=${2:-${1%.png}.txt} scale=$((screen_dpi / 96))
+    shift $(($# < 2 ? $# : 2))
+    convert "$image" \
+        \( +clone -fuzz 30% -fill black -opaque black -fuzz 12% -fill black -opaque white \
+        -fill white +opaque black -morphology Open "Disk:$scale" \
+        -morphology Dilate "Disk:$((3 * scale))" \) \
+        \( -clone 0 -fuzz 30% -fill white +opaque black \) \
+        -delete 0 -evaluate-sequence max -colorspace gray "$@" \
+        -filter Mitchell -resize $((200 / scale))% -bordercolor white -border 20 "$work/ocr.png"
+    tesseract "$work/ocr.png" - --psm 6 -l "$ocr_language" 2>/dev/null | tee "$text"
 }
 
 # Keeps a screenshot of window $1 as $2.png and sets window_text to what it shows; succeeds when
@@ -321,7 +335,7 @@ window_text=
 window_shows() {
     screenshot "$1" "$artifacts/$2.png"
     window_text=$(screen_text "$artifacts/$2.png")
-    grep -qi -- "$3" <<<"$window_text"
+    grep -qw -- "$3" <<<"$window_text"
 }
 
 # Waits for the editor's window and for it to show the word $2, keeps a screenshot of it as
@@ -338,32 +352,46 @@ read_and_close_window() {
     wait_editor
 }
 
-# The rows of the prepared network as the window shows them, in English and with -l de.
-rows_en=("COM13" "LRR ID: 7, retries: 3, delay: 4000" "7.21"
-    "retries: 3 (inherit), delay: 4000 (inherit)" "7.42" "retries: 2, delay: 900"
-    "COM24" "Direct TCU")
-rows_de=("COM13" "LRR-ID: 7, Wiederholungen: 3, Verzögerung: 4000" "7.21"
-    "Wiederholungen: 3 (geerbt), Verzögerung: 4000 (geerbt)" "7.42"
-    "Wiederholungen: 2, Verzögerung: 900" "COM24" "Direkte TCU")
+# The rows of the prepared network as the window shows them, in English and with -l de: the
+# port column, a tab, the properties column.
+rows_en=($'COM13\tLRR ID: 7, retries: 3, delay: 4000'
+    $'7.21\tretries: 3 (inherit), delay: 4000 (inherit)'
+    $'7.42\tretries: 2, delay: 900'
+    $'COM24\tDirect TCU')
+rows_de=($'COM13\tLRR-ID: 7, Wiederholungen: 3, Verzögerung: 4000'
+    $'7.21\tWiederholungen: 3 (geerbt), Verzögerung: 4000 (geerbt)'
+    $'7.42\tWiederholungen: 2, Verzögerung: 900'
+    $'COM24\tDirekte TCU')
 
-# Fails unless the window's text read last (screenshot $1.png) holds every text after $1 whole
-# and no line of it ends in an ellipsis, which marks a text cut to fit its column.
+# Succeeds when a line of the window's text read last has text $1 and after it text $2, both
+# whole. Spaces count on neither side, since OCR reads "LRR ID" as "LRRID".
+line_has() {
+    local line first=${1// /} second=${2// /}
+    while IFS= read -r line; do
+        line=${line// /}
+        [[ $line == *"$first"*"$second"* ]] && return
+    done <<<"$window_text"
+    return 1
+}
+
+# Fails unless the window's text read last (screenshot $1.png) shows every row after $1 whole,
+# both columns on one line, and no line of it ends in an ellipsis, which marks a text cut to fit
+# its column.
 rows_in_full() {
-    local shot=$1 text row
+    local shot=$1 row
     shift
-    text=$(tr -s ' ' <<<"$window_text")
     for row in "$@"; do
-        grep -qF -- "$row" <<<"$text" || fail "\"$row\" is not read in full (see $shot.png)" ||
-            return
+        line_has "${row%%$'\t'*}" "${row#*$'\t'}" ||
+            fail "the row \"${row/$'\t'/ | }\" is not read in full (see $shot.png)" || return
     done
-    ! grep -qE '(…|\.\.\.) *$' <<<"$text" || fail "a row ends in \"…\" (see $shot.png)"
+    ! grep -qE '(…|\.\.\.) *$' <<<"$window_text" || fail "a row ends in \"…\" (see $shot.png)"
 }
 
 # The window over the prepared config.net at $1 dpi: every row whole, and closing it leaves the
 # file as it was. Its size is kept in window_sizes for the comparison of the scales.
 declare -A window_sizes
 window_over_config() {
-    local dpi=$1 ocr_zoom=$((100 * 192 / $1))%
+    local dpi=$1
     set_dpi "$dpi" || return
     write_config
     start_editor "editor-window-$dpi"
@@ -401,10 +429,11 @@ native_style() {
 # closed. On a German system ($1 de) Qt's own buttons read Ja and Nein; the question itself is
 # the editor's, in English without -l de.
 question_without_config() {
-    local question question_text yes=Yes no=No suffix='' editor_env=()
+    local question question_text button_text yes=Yes no=No suffix='' editor_env=()
     if [[ $1 == de ]]; then
         yes=Ja no=Nein suffix=-de editor_env=("${german[@]}")
     fi
+    set_dpi 192 || return
     rm -f "$config"
     start_editor "enquiry$suffix"
     question=$(find_window Enquiry) || true
@@ -413,6 +442,10 @@ question_without_config() {
         window_shows "$question" "enquiry$suffix" "$no" || true
     # The box wraps its text: one line of words to match.
     question_text=$(tr -s ' \n' '  ' <<<"$window_text")
+    # The focused button's text sits in a dotted frame that OCR reads as letters; a median of
+    # each pixel's neighbours drops the frame's dots, which are two pixels apart at 192 dpi.
+    button_text=$(screen_text "$artifacts/enquiry$suffix.png" "$artifacts/enquiry$suffix-buttons.txt" \
+        -statistic median 3x3)
     # N is the mnemonic of No and of Nein.
     focus_window "$question" || { end_editor; return 1; }
     xdotool key n
@@ -420,7 +453,7 @@ question_without_config() {
     grep -qF "Create default network configuration file?" <<<"$question_text" ||
         fail "the question is not the one about creating the file (see enquiry$suffix.png)" ||
         return
-    grep -qw "$yes" <<<"$question_text" && grep -qw "$no" <<<"$question_text" ||
+    grep -qw "$yes" <<<"$button_text" && grep -qw "$no" <<<"$button_text" ||
         fail "the question's buttons do not read $yes and $no (see enquiry$suffix.png)" || return
     # The header shows that the text was read; no port shows under it.
     grep -qw Properties <<<"$window_text" ||
@@ -434,6 +467,7 @@ question_without_config() {
 # With -l de the window's own texts are German; its screenshot at 192 dpi is the README's.
 german_window() {
     local editor_env=("${german[@]}") ocr_language=deu
+    set_dpi 192 || return
     write_config
     start_editor editor-window-de -l de
     read_and_close_window editor-window-de COM24 || return
