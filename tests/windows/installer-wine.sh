@@ -205,8 +205,9 @@ usage_text() {
 # Starts the installed editor with the options after $1 and editor_env added to its environment;
 # its output and debug log go to $1.log. A Windows program without a console sends its debug log
 # to the debugger unless QT_FORCE_STDERR_LOGGING is set; under Wine its standard error is the
-# script's. Wine keeps the Unix variables named QT_* from Windows programs, so that the host's Qt
-# settings do not reach them, and passes WINEQT_* on as QT_*.
+# script's, apart from Wine's own messages (unlike the debugger text that WINEDEBUG=+debugstr
+# shows). Wine keeps Unix variables named QT_* from Windows programs and passes WINEQT_* on as
+# QT_*, so the variable is set under that name.
 editor_pid=
 editor_env=()
 start_editor() {
@@ -442,8 +443,9 @@ question_without_config() {
         window_shows "$question" "enquiry$suffix" "$no" || true
     # The box wraps its text: one line of words to match.
     question_text=$(tr -s ' \n' '  ' <<<"$window_text")
-    # The focused button's text sits in a dotted frame that OCR reads as letters; a median of
-    # each pixel's neighbours drops the frame's dots, which are two pixels apart at 192 dpi.
+    # The focused button's text sits in a dotted frame that OCR reads as letters. At 192 dpi its
+    # dots are squares of two pixels, alone among white, which a 3x3 median drops while the
+    # letters' strokes stay.
     button_text=$(screen_text "$artifacts/enquiry$suffix.png" "$artifacts/enquiry$suffix-buttons.txt" \
         -statistic median 3x3)
     # N is the mnemonic of No and of Nein.
