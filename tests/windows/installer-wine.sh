@@ -89,6 +89,7 @@ program_files=$(winepath -u 'C:\Program Files' | sed 's|/$||')
 install_dir=$program_files/Tessarund
 local_app_data=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')" | sed 's|/$||')
 config=$local_app_data/quarntcu/config.net
+editor_lock=$local_app_data/vexalo/config.lock
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' | sed 's|/$||')/Tessarund
 wine_settle
 echo "prefix ready after $(($(date +%s) - started)) s; display $DISPLAY"
@@ -210,12 +211,36 @@ usage_text() {
 # QT_*, so the variable is set under that name.
 editor_pid=
 editor_env=()
+editor_log=
 start_editor() {
-    local log=$1
+    editor_log=$artifacts/$1.log
     shift
     (cd "$install_dir" && exec env WINEQT_FORCE_STDERR_LOGGING=1 "${editor_env[@]}" \
-        wine vexalo.exe "$@" >"$artifacts/$log.log" 2>&1) &
+        wine vexalo.exe "$@" >"$editor_log" 2>&1) &
     editor_pid=$!
+}
+
+# Starts the editor with start_editor's arguments after $1 and sets editor_window to its first
+# window titled $1. On a busy machine Wine at times creates no window at all for a program, which
+# the editor's log then says; such a start is said, ended, kept as ...-failed.log and made once
+# more.
+editor_window=
+start_editor_window() {
+    local title=$1 attempt
+    shift
+    for attempt in 1 2; do
+        start_editor "$@"
+        editor_window=$(find_window "$title") && return
+        end_editor
+        no_window_created || break
+        mv "$editor_log" "${editor_log%.log}-failed.log"
+        echo "Wine created no window for the editor (see $1-failed.log)"
+    done
+    fail "no window titled \"$title\""
+}
+
+no_window_created() {
+    grep -q 'Failed to create platform window' "$editor_log"
 }
 
 editor_ended() {
@@ -236,10 +261,12 @@ wait_editor() {
     wait "$editor_pid" || editor_status=$?
 }
 
-# Ends an editor that a failed check leaves running, so that the next checks start clean.
+# Ends an editor that a failed check leaves running, so that the next checks start clean. Its lock
+# goes too: Wine gives the next editor the same process id, so the lock would look held.
 end_editor() {
     kill "$editor_pid" 2>/dev/null || true
     wait "$editor_pid" 2>/dev/null || true
+    rm -f "$editor_lock"
 }
 
 # Sets found_window to the id of the first visible window whose title matches $1. A search fails
@@ -251,12 +278,18 @@ window_matching() {
     [[ -n $found_window ]]
 }
 
+# Sets found_window like window_matching $1, and succeeds without one once the editor's log says
+# that Wine created no window for it.
+window_or_none() {
+    window_matching "$1" || no_window_created
+}
+
 # The id of the first visible window whose whole title is $1, waiting up to two minutes for it.
 find_window() {
     local pattern
     pattern="^$(sed 's/[]\\.[^$*+?(){}|]/\\&/g' <<<"$1")\$"
-    wait_for "a visible window titled \"$1\"" 120 window_matching "$pattern" &&
-        echo "$found_window"
+    wait_for "a visible window titled \"$1\"" 120 window_or_none "$pattern" &&
+        [[ -n $found_window ]] && echo "$found_window"
 }
 
 # A screenshot of one window, kept as an artifact.
@@ -395,7 +428,7 @@ window_over_config() {
     local dpi=$1
     set_dpi "$dpi" || return
     write_config
-    start_editor "editor-window-$dpi"
+    start_editor_window "$title" "editor-window-$dpi" || return
     read_and_close_window "editor-window-$dpi" COM24 || return
     window_sizes[$dpi]=$window_size
     echo "window at $dpi dpi: $window_size"
@@ -436,9 +469,8 @@ question_without_config() {
     fi
     set_dpi 192 || return
     rm -f "$config"
-    start_editor "enquiry$suffix"
-    question=$(find_window Enquiry) || true
-    [[ -n $question ]] || { end_editor; fail "no \"Enquiry\" question at start-up"; return; }
+    start_editor_window Enquiry "enquiry$suffix" || return
+    question=$editor_window
     wait_for "the question to show \"$no\" (see enquiry$suffix.png)" 60 \
         window_shows "$question" "enquiry$suffix" "$no" || true
     # The box wraps its text: one line of words to match.
@@ -471,7 +503,7 @@ german_window() {
     local editor_env=("${german[@]}") ocr_language=deu
     set_dpi 192 || return
     write_config
-    start_editor editor-window-de -l de
+    start_editor_window "$title" editor-window-de -l de || return
     read_and_close_window editor-window-de COM24 || return
     grep -qw Eigenschaften <<<"$window_text" ||
         fail "the tree's header is not German (see editor-window-de.png)" || return
