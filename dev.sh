@@ -14,7 +14,7 @@ build_dir=${VEXALO_BUILD_DIR:-$source_dir/build}
 
 packages=(
     cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools
+    qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     clang libclang-rt-14-dev
 )
 

@@ -135,6 +135,7 @@ private slots:
     }
 
     // A language, a text as translated, the outcome logged; the files are in the build folder.
+    // Qt's own texts follow the system's language, German here, whatever the language chosen.
     void languageSelectsTranslationFile() {
         const QString notFound = "Application translation file for language \" %1 \" not found!";
         const QString cases[][3] = {{"de", "Nicht verwendet", "Start using language de"},
@@ -150,6 +151,7 @@ private slots:
             installTranslators(*QCoreApplication::instance(), language.toStdString(), appTranslator,
                                toolkitTranslator);
             QCOMPARE(QCoreApplication::translate("QObject", "Not used"), text);
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
             QCoreApplication::removeTranslator(&appTranslator);
             QCoreApplication::removeTranslator(&toolkitTranslator);
         }

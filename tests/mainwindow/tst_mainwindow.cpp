@@ -27,11 +27,12 @@ namespace {
 
 // The saved network every case starts from; COM3 is the machine's adapter. COM4's values differ
 // from every default and from every field's first value, so that one not carried over shows.
-const QByteArray saved = R"({"net": [{"name": "COM1", "type": "lrr", "master_id": 1, "tcus":
-    [{"submaster_id": 5}, {"submaster_id": 7, "retries": 2}]}, {"name": "COM2", "type": "direct"},
-    {"name": "COM3", "type": "lrr", "master_id": 3, "tcus": [{"submaster_id": 1}]},
-    {"name": "COM4", "type": "lrr", "master_id": 4, "retries": 2, "delay": 9},
-    {"name": "COM5", "type": "ignored"}]})";
+// COM5 comes first, so that the rows show sorted only if the load sorts them.
+const QByteArray saved = R"({"net": [{"name": "COM5", "type": "ignored"}, {"name": "COM1",
+    "type": "lrr", "master_id": 1, "tcus": [{"submaster_id": 5}, {"submaster_id": 7,
+    "retries": 2}]}, {"name": "COM2", "type": "direct"}, {"name": "COM3", "type": "lrr",
+    "master_id": 3, "tcus": [{"submaster_id": 1}]}, {"name": "COM4", "type": "lrr",
+    "master_id": 4, "retries": 2, "delay": 9}]})";
 const QString base = "COM1 lrr 1 [1.5 1.7 r2], COM2 direct, COM3* lrr 3 [3.1], COM4 lrr 4 r2 d9, "
                      "COM5 ignored";
 
@@ -409,6 +410,7 @@ private slots:
         }
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
         QCOMPARE(networkOf(*window), expectedNetwork(network));
+        QCOMPARE(staleRows(*window), QStringList());
         const int width = treeOf(*window)->columnWidth(0); // rows added are fitted in
         treeOf(*window)->resizeColumnToContents(0);
         QVERIFY(width >= treeOf(*window)->columnWidth(0));
@@ -533,6 +535,9 @@ private slots:
         QCOMPARE(window->load(test->home.filePath("in.net").toStdString()), error.isEmpty());
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
         QTEST(networkOf(*window), "network");
+        QCOMPARE(staleRows(*window), QStringList());
+        // Devices added mark the network changed; a load that ends well clears the mark.
+        QCOMPARE(window->isModified(), !error.isEmpty() && networkOf(*window).contains('['));
         QString message = "Load network configuration file: " + error;
         QCOMPARE(seen.value(0).left(message.size()),
                  error.isEmpty() ? "" : message.replace("HOME", test->home.path()));
@@ -890,6 +895,10 @@ private slots:
                 "1", kept});
         addRow("Yes when plugged in",
                {"COM3:CP210x", radio, "Yes", "COM3* ignored, COM9* lrr 7 [7.2]", "1", "0", moved});
+        // No radio adapter: the port has no row until the settings move to it.
+        addRow("Yes, onto a port without a row",
+               {"COM19:USB_Serial:" + serial1, "", "Yes", "COM19 lrr 7 [7.2], auto direct", "1",
+                "1", "COM19=10C4:EA60/0001"});
         addRow("no serial number, never matched",
                {"COM3:CP210x", "COM9:CP210x", "", "COM3* ignored, COM7 lrr 7 [7.2], COM9* ignored",
                 "0", "0", kept});
@@ -929,18 +938,26 @@ private slots:
         }
         QTRY_COMPARE(seen.size(), answers.isEmpty() ? 0 : 1);
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
+        QFETCH(QString, remembered);
+        // The settings are asked to go where the remembered adapter is now.
+        const QString to =
+            (machine + ' ' + plug).split(' ').filter(serial1).value(0).section(':', 0, 0);
         QCOMPARE(seen.value(0), answers.isEmpty() ? QString()
-                                                  : "Enquiry: The adapter of COM7 (serial 0001) is "
-                                                    "now COM9. Move the settings and devices of "
-                                                    "COM7 to COM9?");
+                                                  : QString("Enquiry: The adapter of COM7 (serial "
+                                                            "0001) is now %1. Move the settings "
+                                                            "and devices of COM7 to %1?")
+                                                        .arg(to));
         QTEST(networkOf(moving), "network");
+        const int width = treeOf(moving)->columnWidth(0); // the name column fits the rows
+        treeOf(moving)->resizeColumnToContents(0);
+        QCOMPARE(width, treeOf(moving)->columnWidth(0));
         QTEST(QString::number(moving.isModified()), "modified");
-        QJsonObject remembered =
+        const QJsonObject stored =
             QJsonDocument::fromJson(contentOf(dataFolder + "/adapters.json")).object();
         QStringList pairs;
-        for (auto pair = remembered.begin(); pair != remembered.end(); ++pair)
+        for (auto pair = stored.begin(); pair != stored.end(); ++pair)
             pairs << pair.key() + '=' + pair.value().toString();
-        QTEST(pairs.join(' '), "remembered");
+        QCOMPARE(pairs.join(' '), remembered);
     }
 
     // Which configured ports, absent, have their remembered adapter present under a port the

@@ -2,6 +2,7 @@
 #include "netcommands.h"
 #include "smalldisk.h"
 #include "tablerow.h"
+#include "testfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -40,16 +41,6 @@ const QList<QPair<const char*, QByteArray>> documents{
     {"id", R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 256}]}]})"},
     {"taken", R"({"net": [{"name": "A", "type": "lrr", "tcus": [{"submaster_id": 3}]},
         {"name": "a", "type": "lrr", "tcus": [{"submaster_id": 3}]}]})"}};
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rs232/platform.h"
 #include "registryvalue.h"
+#include "rs232/platform.h"
 
 #include <algorithm>
 #include <cstring>
@@ -156,7 +156,7 @@ public:
     }
     bool readFile(Handle, char*, std::uint32_t, std::uint32_t&) override { return false; }
     bool writeFile(Handle, const char*, std::uint32_t, std::uint32_t&) override { return false; }
-    bool flushFileBuffers(Handle) override { return false; }
+    bool flushFileBuffers(Handle file) override { return call(file, "flushFileBuffers", {}); }
     void closeHandle(Handle file) override {
         calls += "closeHandle\n";
         files.erase(file);

@@ -5,6 +5,7 @@
 #include "rs232/enumerate_linux.h"
 #include "rs232/serial.h"
 #include "rs232/termios_linux.h"
+#include "tablerow.h"
 
 #include <QtTest>
 
@@ -235,7 +236,8 @@ private slots:
     }
 
     // A move hands everything over and leaves the source closed and default; assignment closes
-    // the target's handle and leaves its descriptions in the source. Blocking reopens a port.
+    // the target's handle and leaves its descriptions in the source. Blocking reopens a port;
+    // flushing reaches the system.
     void movesRecords() {
         fake.nodes[1] = {"USB\\VID_10C4&PID_EA60\\SN1", 0};
         FakeDevice device = namedDevice(1, "COM3", "CP210x");
@@ -251,7 +253,9 @@ private slots:
             source.usbLocation = "1-1:1.0";
             source.open();
             source.blocking(true);
-            QVERIFY(QString::fromStdString(fake.calls).endsWith("15\nsetCommTimeouts 0 0 0 0 0\n"));
+            source.flush();
+            QVERIFY(QString::fromStdString(fake.calls)
+                        .endsWith("15\nsetCommTimeouts 0 0 0 0 0\nflushFileBuffers\n"));
             Serial moved(std::move(source));
             const QString com3 =
                 "COM3|\\\\.\\COM3|CP210x|Maker|10c4:ea60|SN1 115200 712 open 1 @1-1:1.0";
@@ -277,34 +281,24 @@ private slots:
     // from their USB interface, device or driver; an attribute that cannot be read or is empty
     // counts as absent. The location is the USB interface, so a dual-port adapter's ports differ.
     void describesPortsFromSysfs_data() {
-        QTest::addColumn<QString>("tty");
-        QTest::addColumn<QString>("record");
+        addColumns({"tty", "record"});
         const QString ftdi = "ttyUSB1|/dev/ttyUSB1|" + QString(300, 'p') + " (ftdi_sio)||403:6001|";
         const QString cp2105 = " (cp210x)|Silicon Labs|10c4:ea70|00A1B2|1-3:1.";
-        QTest::newRow("CP210x") << "ttyUSB0"
-                                << "ttyUSB0|/dev/ttyUSB0| (cp210x)|SiLabs|10c4:ea60|0001|1-1:1.0";
-        QTest::newRow("FTDI, unreadable maker") << "ttyUSB1" << ftdi + "A6AB|1-2.3:1.0";
-        QTest::newRow("CP2105 first") << "ttyUSB2"
-                                      << "ttyUSB2|/dev/ttyUSB2|Enhanced" + cp2105 + "0";
-        QTest::newRow("CP2105 second") << "ttyUSB3"
-                                       << "ttyUSB3|/dev/ttyUSB3|Standard" + cp2105 + "1";
-        QTest::newRow("empty attributes")
-            << "ttyUSB4"
-            << "ttyUSB4|/dev/ttyUSB4|CP2102 (cp210x)||-:ea60||1-5:1.0";
-        QTest::newRow("no serial, behind a hub with one")
-            << "ttyUSB5"
-            << "ttyUSB5|/dev/ttyUSB5| (pl2303)||67b:2303||1-6.1:1.0";
-        QTest::newRow("CDC ACM")
-            << "ttyACM0"
-            << "ttyACM0|/dev/ttyACM0|CDC ACM (cdc_acm)|Arduino|2341:43||1-4:1.0";
-        QTest::newRow("8250") << "ttyS0"
-                              << "ttyS0|/dev/ttyS0|Serial port (serial)||-:-||";
-        QTest::newRow("8250 phantom") << "ttyS1"
-                                      << "absent";
-        QTest::newRow("PCI") << "ttyS4"
-                             << "ttyS4|/dev/ttyS4|Serial port (serial)||8086:a363||";
-        QTest::newRow("virtual terminal") << "tty0"
-                                          << "absent";
+        addRow("CP210x",
+               {"ttyUSB0", "ttyUSB0|/dev/ttyUSB0| (cp210x)|SiLabs|10c4:ea60|0001|1-1:1.0"});
+        addRow("FTDI, unreadable maker", {"ttyUSB1", ftdi + "A6AB|1-2.3:1.0"});
+        addRow("CP2105 first", {"ttyUSB2", "ttyUSB2|/dev/ttyUSB2|Enhanced" + cp2105 + "0"});
+        addRow("CP2105 second", {"ttyUSB3", "ttyUSB3|/dev/ttyUSB3|Standard" + cp2105 + "1"});
+        addRow("empty attributes",
+               {"ttyUSB4", "ttyUSB4|/dev/ttyUSB4|CP2102 (cp210x)||-:ea60||1-5:1.0"});
+        addRow("no serial, behind a hub with one",
+               {"ttyUSB5", "ttyUSB5|/dev/ttyUSB5| (pl2303)||67b:2303||1-6.1:1.0"});
+        addRow("CDC ACM",
+               {"ttyACM0", "ttyACM0|/dev/ttyACM0|CDC ACM (cdc_acm)|Arduino|2341:43||1-4:1.0"});
+        addRow("8250", {"ttyS0", "ttyS0|/dev/ttyS0|Serial port (serial)||-:-||"});
+        addRow("8250 phantom", {"ttyS1", "absent"});
+        addRow("PCI", {"ttyS4", "ttyS4|/dev/ttyS4|Serial port (serial)||8086:a363||"});
+        addRow("virtual terminal", {"tty0", "absent"});
     }
     void describesPortsFromSysfs() {
         QFETCH(QString, tty);
@@ -445,19 +439,17 @@ private slots:
     // kernel has it. Then: whether the event counts, and the ports enumerated at that moment.
     // No step: the folder does not exist, and there is nothing to watch.
     void watchesDeviceNodes_data() {
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<QString>("ports");
-        QTest::newRow("adapter plugged in") << "+ttyUSB7" << true << "ttyUSB7 ttyUSB9";
-        QTest::newRow("adapter pulled out") << "-ttyUSB9" << true << "";
-        QTest::newRow("node moved in") << ">ttyUSB7" << true << "ttyUSB7 ttyUSB9";
-        QTest::newRow("other node") << "+sda1" << false << "ttyUSB9";
-        QTest::newRow("controlling terminal") << "+tty" << false << "ttyUSB9";
-        QTest::newRow("no folder") << "" << false << "";
+        addColumns({"step", "changed", "ports"});
+        addRow("adapter plugged in", {"+ttyUSB7", "1", "ttyUSB7 ttyUSB9"});
+        addRow("adapter pulled out", {"-ttyUSB9", "1", ""});
+        addRow("node moved in", {">ttyUSB7", "1", "ttyUSB7 ttyUSB9"});
+        addRow("other node", {"+sda1", "0", "ttyUSB9"});
+        addRow("controlling terminal", {"+tty", "0", "ttyUSB9"});
+        addRow("no folder", {"", "0", ""});
     }
     void watchesDeviceNodes() {
         QFETCH(QString, step);
-        QFETCH(bool, changed);
+        QFETCH(QString, changed);
         QTemporaryDir dev, sys, elsewhere;
         test::FakeSysfs sysfs(sys.path().toStdString());
         sysfs.addUsbSerial("1-9", "idVendor=10c4;idProduct=ea60;serial=0009", "ttyUSB9", "cp210x");
@@ -482,7 +474,7 @@ private slots:
         }
         pollfd readable{watch.descriptor(), POLLIN, 0};
         QCOMPARE(::poll(&readable, 1, 10000), 1); // a cap, not a measure
-        QCOMPARE(watch.terminalNodesChanged(), changed);
+        QCOMPARE(watch.terminalNodesChanged(), changed == "1");
         std::vector<Serial> ports;
         enumerateSysfs(sys.path().toStdString(), ports);
         QStringList names;

@@ -2,14 +2,15 @@
 
 #include "fakeplatform.h"
 #include "mainwindow/mainwindow.h"
+#include "testfiles.h"
 #include "model/networkdeviceitem.h"
 
 #include <QAction>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <functional>
 #include <memory>
@@ -68,17 +69,6 @@ inline QTreeWidget* treeOf(MainWindow& window) {
     return window.findChild<QTreeWidget*>("treeWidget");
 }
 
-inline void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-}
-
-inline QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
 // A row by path: "COM1", or "COM1/7" for the device with submaster ID 7; null when none is.
 inline NetworkItem* rowAt(MainWindow& window, const QString& path) {
     NetworkPortItem* port = window.findNetworkPort(path.section('/', 0, 0));
@@ -88,6 +78,18 @@ inline NetworkItem* rowAt(MainWindow& window, const QString& path) {
             return device;
     }
     return path.contains('/') ? nullptr : port;
+}
+
+// Rows whose texts differ from what their values draw, found by drawing each row again.
+inline QStringList staleRows(MainWindow& window) {
+    QStringList stale;
+    for (QTreeWidgetItemIterator row(treeOf(window)); *row != nullptr; ++row) {
+        const QString shown = (*row)->text(0) + ": " + (*row)->text(1);
+        static_cast<NetworkItem*>(*row)->update_row();
+        if ((*row)->text(0) + ": " + (*row)->text(1) != shown)
+            stale << shown;
+    }
+    return stale;
 }
 
 // The network in short, ports in tree order: "COM1 lrr 1 [1.5 1.7 r3]": name, "*" when detected,

@@ -61,6 +61,8 @@ private slots:
             {"EF BF BD", "throws", "FFFD"},
             {"F0 8F BF BD", "throws", "FFFD"},
             {"C3", "throws", "FFFD"},
+            {"E2 82", "throws", "FFFD"},
+            {"F0 9F 98", "throws", "FFFD"},
             {"C3 28 41 42", "throws", "FFFD 41 42"},
             {"41 80 42", "throws", "41 FFFD 42"},
             {"F8 88 80", "throws", "FFFD FFFD FFFD"},
