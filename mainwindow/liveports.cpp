@@ -8,6 +8,7 @@
 #include "model/networkrules.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include <optional>
@@ -62,6 +63,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::followPorts() {
+    // An open dialog or question may hold a row that the news would change or delete.
+    if (QApplication::activeModalWidget() != nullptr) {
+        live->notices->remindLater();
+        return;
+    }
+    rememberAdapters(); // ports configured since the last news, before their adapters go
     const MachinePorts before = std::exchange(live->present, readMachinePorts());
     const QList<MachinePort> arrivals = missingFrom(live->present, before);
     const QList<MachinePort> departures = missingFrom(before, live->present);

@@ -47,3 +47,7 @@ PortNotices::~PortNotices() {
 void PortNotices::portsChanged() {
     gathering.start();
 }
+
+void PortNotices::remindLater() {
+    gathering.start();
+}

@@ -25,6 +25,9 @@ public:
     PortNotices(QWidget& window, const std::string& deviceFolder);
     ~PortNotices() override;
 
+    // changed() again after the gathering interval, for news that could not be taken now.
+    void remindLater();
+
 signals:
     void changed();
 

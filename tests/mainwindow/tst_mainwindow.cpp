@@ -157,6 +157,20 @@ TestPort testPort(const QString& text) {
 // The adapter with serial number 0001 on USB.
 const QString serial1 = R"(USB\VID_10C4&PID_EA60\0001)";
 
+// Remembered behind COM7 in the home folder given: the adapter with serial number 0001.
+void rememberCom7(const QString& home) {
+    const QString folder = home + "/share/" + QCoreApplication::applicationName();
+    QDir().mkpath(folder);
+    writeFile(folder + "/adapters.json", R"({"COM7": "10C4:EA60/0001"})");
+}
+
+// A configuration of COM7 alone, an LRR port with one device.
+void configureCom7(MainWindow& window) {
+    writeFile(QString::fromStdString(window.getQuarnTCUDataFileName()),
+              R"({"net": [{"name": "COM7", "type": "lrr", "master_id": 7,
+                  "tcus": [{"submaster_id": 2}]}]})");
+}
+
 } // namespace
 
 // The main window on a test machine: its commands, dialogs, rows and network file.
@@ -839,6 +853,13 @@ private slots:
                {"+COM7:CP210x +COM8:CP210x -COM3", "", "COM3* => COM3;COM7* ignored;COM8* ignored",
                 "N", "COM7 connected: CP210x; COM8 connected: CP210x; COM3 disconnected", "COM8",
                 "usb", R"(Description: CP210x|Location: \\.\COM8)"});
+        // The adapter of a port configured while it is there is remembered before it goes.
+        addRow(
+            "port configured, its adapter back under another name",
+            {"+COM7:CP210x:" + serial1 + " @COM7 actionEdit_Port -COM7 +COM9:CP210x:" + serial1,
+             "LRR network|OK;Yes", "COM5 ignored => COM5 ignored, COM9* lrr 1", "m sel=COM9 NAIP",
+             "COM9 connected: CP210x, serial 0001; COM7 disconnected", "COM9", "usb",
+             R"(Description: CP210x|VID:PID: 10C4:EA60|Serial number: 0001|Location: \\.\COM9)"});
     }
 
     void followsPorts() {
@@ -850,11 +871,13 @@ private slots:
         ModalAnswerer answerer(answers);
         RS232::DevNode node = 100;
         bool plugged = false;
+        int bursts = 0;
         const QStringList stepsThenEnd = steps.split(' ') + QStringList{""};
         for (const QString& step : stepsThenEnd) {
             if (plugged && !step.startsWith('+') && !step.startsWith('-')) {
                 QVERIFY(news.wait());
                 plugged = false;
+                ++bursts;
             }
             if (step.startsWith('+'))
                 test->fake.plug(RS232::guidDevclassPorts,
@@ -866,7 +889,7 @@ private slots:
             plugged |= step.startsWith('+') || step.startsWith('-');
         }
         QVERIFY2(answerer.fault().isEmpty(), qPrintable(answerer.fault()));
-        QCOMPARE(news.count(), 1);
+        QCOMPARE(news.count(), bursts);
         QCOMPARE(networkOf(*window), expectedNetwork(network));
         const NetworkItem* clip = window->clipboardContent();
         QTEST(stateOf(*window) + (clip ? " clip=" + clip->name : QString()), "state");
@@ -895,6 +918,9 @@ private slots:
                 "1", kept});
         addRow("Yes when plugged in",
                {"COM3:CP210x", radio, "Yes", "COM3* ignored, COM9* lrr 7 [7.2]", "1", "0", moved});
+        addRow("another adapter behind COM7, remembered",
+               {"COM7:CP210x:" + QString(serial1).replace("0001", "0002"), "", "",
+                "COM7* lrr 7 [7.2]", "0", "0", "COM7=10C4:EA60/0002"});
         // No radio adapter: the port has no row until the settings move to it.
         addRow("Yes, onto a port without a row",
                {"COM19:USB_Serial:" + serial1, "", "Yes", "COM19 lrr 7 [7.2], auto direct", "1",
@@ -914,16 +940,10 @@ private slots:
         std::vector<TestPort> ports;
         for (const QString& port : machine.split(' '))
             ports.push_back(testPort(port));
-        WindowOnTestMachine machineWindow(ports, [](const QString& home) {
-            const QString folder = home + "/share/" + QCoreApplication::applicationName();
-            QDir().mkpath(folder);
-            writeFile(folder + "/adapters.json", R"({"COM7": "10C4:EA60/0001"})");
-        });
+        WindowOnTestMachine machineWindow(ports, rememberCom7);
         MainWindow& moving = *machineWindow.window;
         const QString dataFolder = QString::fromStdString(moving.getDataFileName());
-        writeFile(QString::fromStdString(moving.getQuarnTCUDataFileName()),
-                  R"({"net": [{"name": "COM7", "type": "lrr", "master_id": 7,
-                      "tcus": [{"submaster_id": 2}]}]})");
+        configureCom7(moving);
         QStringList seen;
         ModalAnswerer answerer(answers, &seen);
         QVERIFY(moving.load());
@@ -958,6 +978,28 @@ private slots:
         for (auto pair = stored.begin(); pair != stored.end(); ++pair)
             pairs << pair.key() + '=' + pair.value().toString();
         QCOMPARE(pairs.join(' '), remembered);
+    }
+
+    // News of the machine waits while a dialog is open, which may hold a row that the news would
+    // change: COM7's adapter comes back as COM9 while the user keeps COM7's properties open for
+    // a second, longer than news takes to gather, and the question comes once they are closed.
+    void portNewsWaitsForDialogs() {
+        WindowOnTestMachine machine({{"COM3", "CP210x"}}, rememberCom7);
+        configureCom7(*machine.window);
+        QVERIFY(machine.window->load());
+        machine.window->show();
+        QTimer::singleShot(0, [&machine] {
+            machine.fake.plug(RS232::guidDevclassPorts,
+                              testDevice(machine.fake, 50, testPort("COM9:CP210x:" + serial1)));
+        });
+        QStringList seen;
+        std::optional<ModalAnswerer> answerer;
+        QTimer::singleShot(1000, [&] { answerer.emplace("OK;Yes", &seen); });
+        QCOMPARE(run(*machine.window, "@COM7 actionEdit_Port"), QString());
+        QTRY_COMPARE(seen.size(), 1);
+        QVERIFY2(answerer->fault().isEmpty(), qPrintable(answerer->fault()));
+        QVERIFY2(seen[0].contains("is now COM9"), qPrintable(seen[0]));
+        QCOMPARE(networkOf(*machine.window), QString("COM3* ignored, COM9* lrr 7 [7.2]"));
     }
 
     // Which configured ports, absent, have their remembered adapter present under a port the
