@@ -31,7 +31,8 @@ QList<MachinePort> missingFrom(const MachinePorts& ports, const MachinePorts& ot
 QString newsOf(const QList<MachinePort>& arrivals, const QList<MachinePort>& departures) {
     QStringList news;
     for (const MachinePort& port : arrivals) {
-        news << (port.serialNumber.isEmpty()
+        news << (port.description.isEmpty() ? MainWindow::tr("%1 connected").arg(port.name)
+                 : port.serialNumber.isEmpty()
                      ? MainWindow::tr("%1 connected: %2").arg(port.name, port.description)
                      : MainWindow::tr("%1 connected: %2, serial %3")
                            .arg(port.name, port.description, port.serialNumber));
@@ -180,7 +181,7 @@ void MainWindow::moveAdapter(const AdapterMove& move) {
             ui->treeWidget->addTopLevelItem(to);
             batching->sortByName();
         }
-        to->set_port_type(from->port_type);
+        to->set_port_type(from->port_type); // a port not used takes no copy
         to->copy_from(from);
         deleteItem(from);
         batching->fitNameColumn();

@@ -71,8 +71,9 @@ public:
 
     // Reads the machine's serial ports again and makes the tree follow them: rows of radio
     // adapters that appear are added as the default network adds them, rows of ports that come
-    // and go show whether they are present, and the status bar says what changed. Never marks
-    // the network modified; an adapter that returns under another name is offered a move.
+    // and go show whether they are present, and the status bar says what changed. Marks the
+    // network modified only when a move of an adapter that returned under another name is
+    // accepted. Waits while a dialog or question is open.
     void followPorts();
 
     NetworkItem* selectedItem() const { return currentItem; }

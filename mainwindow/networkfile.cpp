@@ -117,10 +117,6 @@ private:
     bool lastDeviceChanged = false;
 };
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.c_str(), static_cast<int>(text.size()));
-}
-
 } // namespace
 
 bool MainWindow::save(const std::string& path) {
@@ -128,7 +124,8 @@ bool MainWindow::save(const std::string& path) {
         qDebug() << "Save to" << path.c_str();
         const QByteArray text = storage::networkText(portRows(*ui->treeWidget));
         if (!storage::writeNetworkFile(path, text)) {
-            throw std::runtime_error(storage::writeFailure(fromUtf8(path)).toUtf8().toStdString());
+            throw std::runtime_error(
+                storage::writeFailure(QString::fromStdString(path)).toUtf8().toStdString());
         }
         return true;
     } catch (const std::exception& error) {
@@ -144,7 +141,7 @@ bool MainWindow::load(const std::string& path) {
         const TreeBatch batch(*batching);
         const QByteArray text = storage::readNetworkFile(path);
         TreeSink sink(*this, *ui->treeWidget, unfitted);
-        storage::readNetwork(text, fromUtf8(path), sink);
+        storage::readNetwork(text, QString::fromStdString(path), sink);
         modified = false;
         currentItem = nullptr;
         updateMenus();

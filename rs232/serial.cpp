@@ -1,5 +1,6 @@
 #include "rs232/serial.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <utility>
 
@@ -60,6 +61,23 @@ void Serial::takeSettings(Serial& other) noexcept {
     parity = std::exchange(other.parity, 0);
     handle = std::exchange(other.handle, invalidHandle);
     isBlocking = std::exchange(other.isBlocking, false);
+}
+
+namespace {
+
+std::string hex4(bool found, std::uint16_t value) {
+    if (!found)
+        return "----";
+    char text[5];
+    std::snprintf(text, sizeof text, "%04X", value);
+    return text;
+}
+
+} // namespace
+
+std::string usbIdsText(const Serial& port) {
+    return hex4(port.hasVendorIdentifier, port.vendorIdentifier) + ':' +
+           hex4(port.hasProductIdentifier, port.productIdentifier);
 }
 
 } // namespace RS232

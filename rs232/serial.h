@@ -66,4 +66,8 @@ private:
     void takeSettings(Serial& other) noexcept;
 };
 
+// The port's USB identifiers as VID:PID in upper-case hexadecimal, "----" for one not known:
+// "10C4:EA60", "0403:----".
+std::string usbIdsText(const Serial& port);
+
 } // namespace RS232

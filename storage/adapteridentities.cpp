@@ -3,6 +3,7 @@
 #include "storage/datalocation.h"
 #include "storage/filewrite.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,7 +35,11 @@ bool writeAdapterIdentities(const AdapterIdentities& identities) {
     QJsonObject ports;
     for (auto port = identities.begin(); port != identities.end(); ++port)
         ports.insert(port.key(), port.value());
-    return replaceFileContent(fileName(), QJsonDocument(ports).toJson(), FileForm::text);
+    const bool written =
+        replaceFileContent(fileName(), QJsonDocument(ports).toJson(), FileForm::text);
+    if (!written) // remembered until the window closes only
+        qDebug() << "Unable to write" << fileName();
+    return written;
 }
 
 } // namespace storage

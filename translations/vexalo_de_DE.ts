@@ -254,6 +254,10 @@
         <source>serial %1</source>
         <translation>Seriennummer %1</translation>
     </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 verbunden</translation>
+    </message>
 </context>
 <context>
     <name>NetCommand</name>

@@ -254,6 +254,10 @@
         <source>serial %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 connected</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NetCommand</name>

@@ -843,6 +843,8 @@ private slots:
         addRow("other port appears",
                {"+COM8:Communications_Port", "", "", "N", "COM8 connected: Communications Port",
                 "COM2", "ignore", absent});
+        addRow("port without a description appears",
+               {"+COM8", "", "", "N", "COM8 connected", "", "", ""});
         addRow("detected port goes, keeping its settings",
                {"@COM3 -COM3", "", "COM3* => COM3", "sel=COM3 NAIP", "COM3 disconnected", "COM3",
                 "ignore", absent});

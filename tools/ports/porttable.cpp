@@ -10,26 +10,13 @@ namespace {
 constexpr std::size_t columnCount = 6;
 using Row = std::array<std::string, columnCount>;
 
-std::string hex4(bool found, std::uint16_t value) {
-    if (!found)
-        return "----";
-    char text[5];
-    std::snprintf(text, sizeof text, "%04X", value);
-    return text;
-}
-
 std::string orDash(const std::string& text) {
     return text.empty() ? "-" : text;
 }
 
 Row rowOf(const RS232::Serial& port) {
-    return {orDash(port.portName),
-            orDash(port.systemLocation),
-            orDash(port.description),
-            orDash(port.manufacturer),
-            hex4(port.hasVendorIdentifier, port.vendorIdentifier) + ":" +
-                hex4(port.hasProductIdentifier, port.productIdentifier),
-            orDash(port.serialNumber)};
+    return {orDash(port.portName),     orDash(port.systemLocation), orDash(port.description),
+            orDash(port.manufacturer), RS232::usbIdsText(port),     orDash(port.serialNumber)};
 }
 
 void printRow(std::ostream& out, const Row& row,
