@@ -13,7 +13,8 @@ bool MainWindow::createDefaultNetwork() {
     }
     const TreeBatch batch(*batching);
     QList<QTreeWidgetItem*> added;
-    for (auto& port : defaultnetwork::defaultPorts(present)) {
+    for (auto& port :
+         defaultnetwork::defaultPorts(radioAdapterNames(live->present.values()), present)) {
         // A port found on the machine changes nothing; the fallback port is added as by hand.
         modified = modified || !port->detected;
         added << port.release();

@@ -5,6 +5,7 @@
 #include "mainwindow/movedadapters.h"
 #include "mainwindow/portrows.h"
 #include "mainwindow/treebatch.h"
+#include "model/defaultnetwork.h"
 #include "model/networkrules.h"
 #include "ui_mainwindow.h"
 
@@ -91,15 +92,15 @@ void MainWindow::followPorts() {
         offerMovedAdapters();
 }
 
-// The rows the default network adds: radio adapters among ports that the tree does not hold,
-// sorted into place.
+// The rows the default network adds for radio adapters among ports, sorted into place.
 void MainWindow::addRadioAdapterRows(const QList<MachinePort>& ports) {
     const TreeBatch batch(*batching);
+    QStringList held;
+    for (const NetworkPortItem* row : portRows(*ui->treeWidget))
+        held << row->name;
     QList<QTreeWidgetItem*> rows;
-    for (const MachinePort& port : ports) {
-        if (port.radioAdapter && findNetworkPort(port.name) == nullptr)
-            rows << new NetworkPortItem(port.name, true);
-    }
+    for (auto& port : defaultnetwork::adapterPorts(radioAdapterNames(ports), held))
+        rows << port.release();
     ui->treeWidget->insertTopLevelItems(0, rows);
     batching->sortByName();
 }

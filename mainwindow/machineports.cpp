@@ -58,6 +58,15 @@ MachinePorts readMachinePorts() {
     return machine;
 }
 
+QStringList radioAdapterNames(const QList<MachinePort>& ports) {
+    QStringList names;
+    for (const MachinePort& port : ports) {
+        if (port.radioAdapter)
+            names << port.name;
+    }
+    return names;
+}
+
 QString identityText(const QString& identity) {
     return identity.startsWith('@')
                ? QCoreApplication::translate("MainWindow", "location %1").arg(identity.mid(1))

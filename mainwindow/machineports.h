@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // A serial port of this machine as the window shows it.
 struct MachinePort {
@@ -18,6 +20,9 @@ struct MachinePort {
 // The machine's ports by port key (see networkrules::portKey), from one enumeration.
 using MachinePorts = QMap<QString, MachinePort>;
 MachinePorts readMachinePorts();
+
+// The names of the radio adapters among ports.
+QStringList radioAdapterNames(const QList<MachinePort>& ports);
 
 // How the question about a moved adapter names an identity: "serial 0001", "location 1-2:1.0".
 QString identityText(const QString& identity);

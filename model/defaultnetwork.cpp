@@ -18,23 +18,39 @@ bool isRadioAdapter(const std::string& description) {
     return lower.find("cp210x") != std::string::npos;
 }
 
-std::vector<std::unique_ptr<NetworkPortItem>> defaultPorts(const QStringList& present) {
+QStringList machineRadioAdapters() {
+    std::vector<RS232::Serial> serial;
+    RS232::Serial::enumerate(serial);
+    QStringList names;
+    for (const RS232::Serial& port : serial) {
+        if (isRadioAdapter(port.description)) {
+            names << QString::fromStdString(port.portName);
+        }
+    }
+    return names;
+}
+
+std::vector<std::unique_ptr<NetworkPortItem>> adapterPorts(const QStringList& radioAdapters,
+                                                           const QStringList& present) {
     QSet<QString> taken;
     for (const QString& name : present) {
         taken.insert(networkrules::portKey(name));
     }
-    std::vector<RS232::Serial> serial;
-    RS232::Serial::enumerate(serial);
     std::vector<std::unique_ptr<NetworkPortItem>> ports;
-    for (const RS232::Serial& port : serial) {
-        const QString name = QString::fromStdString(port.portName);
+    for (const QString& name : radioAdapters) {
         const QString key = networkrules::portKey(name);
-        if (isRadioAdapter(port.description) && !taken.contains(key)) {
+        if (!taken.contains(key)) {
             taken.insert(key);
             ports.push_back(std::make_unique<NetworkPortItem>(name, true));
         }
     }
     sortAsTree(ports.begin(), ports.end());
+    return ports;
+}
+
+std::vector<std::unique_ptr<NetworkPortItem>> defaultPorts(const QStringList& radioAdapters,
+                                                           const QStringList& present) {
+    auto ports = adapterPorts(radioAdapters, present);
     if (ports.empty() && present.isEmpty()) {
         ports.push_back(std::make_unique<NetworkPortItem>(fallbackPortName(), false));
         ports.back()->set_port_type(NetworkPortItem::direct);

@@ -21,10 +21,18 @@ inline QString fallbackPortName() {
     return QStringLiteral("auto");
 }
 
-// The ports the machine's default adds to a network whose ports are named present: each radio
-// adapter of the machine that the network lacks (names compared as the rules compare them), as a
-// detected port not used yet, in the window's order; or, when the network would stay empty, the
+// The names of the machine's radio adapters, as it reports them now.
+QStringList machineRadioAdapters();
+
+// The ports that the radio adapters named add to a network whose ports are named present: each
+// one the network lacks (names compared as the rules compare them), as a detected port not used
+// yet, in the window's order.
+std::vector<std::unique_ptr<NetworkPortItem>> adapterPorts(const QStringList& radioAdapters,
+                                                           const QStringList& present);
+
+// The ports a default network adds: adapterPorts, or, when the network would stay empty, the
 // fallback direct port.
-std::vector<std::unique_ptr<NetworkPortItem>> defaultPorts(const QStringList& present = {});
+std::vector<std::unique_ptr<NetworkPortItem>> defaultPorts(const QStringList& radioAdapters,
+                                                           const QStringList& present = {});
 
 } // namespace defaultnetwork

@@ -212,7 +212,7 @@ int writeDefault(const QStringList& arguments, Console& console) {
     if (arguments.size() > 1) {
         return usage(console);
     }
-    const auto owned = defaultnetwork::defaultPorts();
+    const auto owned = defaultnetwork::defaultPorts(defaultnetwork::machineRadioAdapters());
     QList<const NetworkPortItem*> ports;
     for (const auto& port : owned) {
         ports << port.get();
