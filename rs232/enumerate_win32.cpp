@@ -118,6 +118,11 @@ Serial devicePort(DeviceSetup& system, Handle deviceSet, const DeviceData& devic
     port.manufacturer = deviceRegistryProperty(system, deviceSet, deviceData, spdrpMfg);
     port.serialNumber = deviceSerialNumber(system, deviceData.devInst);
     readIdentifiers(port, deviceInstanceIdentifier(system, deviceData.devInst));
+    // The first location path names the hub ports the device hangs from.
+    const std::string location =
+        deviceRegistryProperty(system, deviceSet, deviceData, spdrpLocationPaths);
+    if (location.find("#USB(") != std::string::npos)
+        port.usbLocation = location;
     return port;
 }
 

@@ -42,6 +42,7 @@ constexpr std::uint32_t regDword = 4;
 constexpr std::uint32_t regMultiSz = 7;
 constexpr std::uint32_t spdrpDeviceDesc = 0;
 constexpr std::uint32_t spdrpMfg = 11;
+constexpr std::uint32_t spdrpLocationPaths = 35;
 constexpr std::uint32_t digcfPresent = 0x02;
 constexpr std::uint32_t digcfDeviceInterface = 0x10;
 

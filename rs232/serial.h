@@ -51,7 +51,8 @@ public:
     std::uint16_t productIdentifier = 0;
     // Where a USB port sits, independent of its name and of the order of plugging: on Linux the
     // USB interface the port belongs to as the kernel names it (bus-port path:configuration.
-    // interface, 1-1.2:1.0), so the two ports of a dual-port adapter differ; empty elsewhere.
+    // interface, 1-1.2:1.0), so the two ports of a dual-port adapter differ; on Windows the
+    // device's location path (PCIROOT(0)#PCI(1400)#USBROOT(0)#USB(2)); empty for other ports.
     std::string usbLocation;
     std::int32_t baudRate = 9600;
     std::uint8_t byteSize = 8;

@@ -60,7 +60,8 @@ QStringList enumerated(const test::FakePlatform& fake) {
     Serial::enumerate(ports);
     QStringList lines;
     for (const Serial& port : ports)
-        lines << fieldsOf(port);
+        lines << fieldsOf(port) + QString::fromStdString(
+                                      port.usbLocation.empty() ? "" : " @" + port.usbLocation);
     return fake.openHandles() == 0 ? lines : lines << "handles left open";
 }
 
@@ -142,13 +143,16 @@ private slots:
 
     // Ports, modems, both interfaces, then SERIALCOMM: the first find of a name wins, printer
     // ports are left out, names sort byte-wise. A key gives a PortName string, else a PortNumber;
-    // long values are read whole, a multi-string gives its first string if it fits at once.
+    // long values are read whole, a multi-string gives its first string if it fits at once. A USB
+    // device's location path is where it is plugged in; other location paths are not kept.
     void findsPortsOfEveryClass() {
         const std::string longName(300, 'N');
         FakeDevice cp210x = namedDevice(1, longName, "CP210x");
         cp210x.properties[spdrpMfg] = {regMultiSz, std::string("Maker\0Other\0\0", 13)};
+        cp210x.properties[spdrpLocationPaths] = stringValue("PCIROOT(0)#USBROOT(0)#USB(3)");
         FakeDevice modem = namedDevice(4, "COM10", "Modem");
         modem.properties[spdrpMfg] = {regMultiSz, std::string(300, 'm') + '\0' + '\0'};
+        modem.properties[spdrpLocationPaths] = stringValue("ACPI(_SB_)#ACPI(UAR1)");
         FakeDevice numbered = namedDevice(5, "", "Modem interface");
         numbered.keyValues["PortName"].type = 3;
         numbered.keyValues["PortNumber"] = dwordValue(4);
@@ -162,7 +166,8 @@ private slots:
         for (const char* name : {"COM1", "COM10", "LPT2", "CO", "COMB", "COM\xC3\x9C"})
             fake.serialComm[name] = stringValue(name);
         fake.serialComm["long"] = stringValue("COM" + longName);
-        const QString cp = QString(300, 'N') + '|' + QString(300, 'N') + "|CP210x|Maker|-:-|";
+        const QString cp = QString(300, 'N') + '|' + QString(300, 'N') +
+                           "|CP210x|Maker|-:-| @PCIROOT(0)#USBROOT(0)#USB(3)";
         QCOMPARE(enumerated(fake),
                  QStringList(
                      {"CO|CO|||-:-|", "COM1|\\\\.\\COM1|||-:-|", "COM10|\\\\.\\COM10|Modem||-:-|",
