@@ -12,7 +12,7 @@
 // What the window knows of the machine's ports between two readings.
 struct LivePorts {
     MachinePorts present;
-    storage::AdapterIdentities remembered = storage::readAdapterIdentities();
+    storage::AdapterIdentities remembered;
     // Moves declined while the window is open, as (from, to).
     QSet<QPair<QString, QString>> declined;
     std::unique_ptr<PortNotices> notices; // from the first showing on

@@ -36,6 +36,7 @@ MainWindow::MainWindow(QWidget* parent)
     setRowIconLookup(resourceIcon);
     batching = std::make_unique<TreeBatching>(*ui->treeWidget);
     live = std::make_unique<LivePorts>();
+    live->remembered = storage::readAdapterIdentities();
     connect(ui->treeWidget->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex& parent, int first, int last) {
                 if (!parent.isValid())

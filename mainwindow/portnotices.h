@@ -21,7 +21,7 @@ public:
     // notifications.
     explicit PortNotices(QWidget& window);
     // The system's notifications: those sent to window (Windows) or the device nodes in
-    // deviceFolder (Linux).
+    // deviceFolder (Linux), which the benchmark sets to a folder of its own.
     PortNotices(QWidget& window, const std::string& deviceFolder);
     ~PortNotices() override;
 
