@@ -10,7 +10,8 @@
 namespace {
 
 // WM_DEVICECHANGE for the COM port interface reaches the window that registered for it; the
-// filter sees the window's messages before Qt does and lets them all pass on.
+// filter sees the window's messages before Qt does and lets them all pass on. The registration
+// holds the native window of the first showing, which the main window keeps for its life.
 class DeviceChangeNotices : public QObject, public QAbstractNativeEventFilter {
 public:
     DeviceChangeNotices(QWidget& window, const std::function<void()>& notice)
