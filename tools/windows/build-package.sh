@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 build_dir=${VEXALO_WINDOWS_BUILD_DIR:-$source_dir/build-windows}
-qt_dir=${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-5.15.8-mingw-w64}
+qt_dir=$("$here/build-qt.sh" --dir)
 jobs=${VEXALO_JOBS:-2}
 # Debian's qttranslations5-l10n; .qm files are the same on every platform.
 toolkit_translations=/usr/share/qt5/translations

@@ -4,20 +4,27 @@
 # x86_64-w64-mingw32, from Debian's qtbase source package. Run as root on Debian 12:
 #   tools/windows/build-qt.sh [QT_DIR]
 #   tools/windows/build-qt.sh --is-complete [QT_DIR]   only tells whether QT_DIR is ready (status)
-# QT_DIR defaults to ~/.cache/tessarund/qt-5.15.8-mingw-w64. The marker written last names the
+#   tools/windows/build-qt.sh --dir                    only prints the folder QT_DIR defaults to
+# QT_DIR defaults to $VEXALO_QT_DIR, else ~/.cache/tessarund/qt-5.15.8-mingw-w64. The marker written last names the
 # parts the folder holds: a build with every part named here is reused; any other folder (an
 # interrupted build, or one made before a part was added) is built again.
 # Qt is built in place (prefix = build folder), so bin/qmake and lib/cmake work from there.
 set -euo pipefail
 
+qt_version=5.15.8
+default_dir=${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-$qt_version-mingw-w64}
 only_check=false
-if [[ ${1:-} == --is-complete ]]; then
+case ${1:-} in
+--dir)
+    echo "$default_dir"
+    exit
+    ;;
+--is-complete)
     only_check=true
     shift
-fi
-
-qt_version=5.15.8
-qt_dir=${1:-${VEXALO_QT_DIR:-$HOME/.cache/tessarund/qt-$qt_version-mingw-w64}}
+    ;;
+esac
+qt_dir=${1:-$default_dir}
 marker=$qt_dir/.tessarund-qt-complete
 jobs=${VEXALO_JOBS:-2}
 # What the marker records; change it whenever a part is added below.
