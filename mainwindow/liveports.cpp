@@ -64,12 +64,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, &MainWindow::offerMovedAdapters);
 }
 
+// An open dialog or question may hold a row that the news would change or delete: the news is
+// taken once the window is no longer blocked by it.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowUnblocked && live->newsWaiting)
+        QTimer::singleShot(0, this, &MainWindow::followPorts);
+    return QMainWindow::event(event);
+}
+
 void MainWindow::followPorts() {
-    // An open dialog or question may hold a row that the news would change or delete.
-    if (QApplication::activeModalWidget() != nullptr) {
-        live->notices->remindLater();
+    live->newsWaiting = QApplication::activeModalWidget() != nullptr;
+    if (live->newsWaiting)
         return;
-    }
     rememberAdapters(); // ports configured since the last news, before their adapters go
     const MachinePorts before = std::exchange(live->present, readMachinePorts());
     const QList<MachinePort> arrivals = missingFrom(live->present, before);

@@ -17,4 +17,5 @@ struct LivePorts {
     QSet<QPair<QString, QString>> declined;
     std::unique_ptr<PortNotices> notices; // from the first showing on
     bool asking = false;                  // a move question is open
+    bool newsWaiting = false;             // until no dialog blocks the window
 };

@@ -84,6 +84,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The first showing starts following the machine's ports.
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private slots:
     void aboutThis();

@@ -127,6 +127,7 @@ bool MainWindow::save(const std::string& path) {
             throw std::runtime_error(
                 storage::writeFailure(QString::fromStdString(path)).toUtf8().toStdString());
         }
+        rememberAdapters(); // of the ports the saved network configures
         return true;
     } catch (const std::exception& error) {
         showFailure(this, tr("Save network configuration file"), error);

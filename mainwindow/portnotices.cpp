@@ -3,13 +3,14 @@
 #include "mainwindow/systemportnotices.h"
 
 #include <QDebug>
+#include <QWidget>
 
 namespace {
 constexpr int gatheringMs = 300;
 constexpr int pollingMs = 2000;
 } // namespace
 
-PortNotices::PortNotices(QWidget& window) {
+PortNotices::PortNotices(QWidget& window) : QObject(&window) {
     gatherNotices();
     scripted = RS232::installedPlatform();
     if (scripted != nullptr)
@@ -18,7 +19,7 @@ PortNotices::PortNotices(QWidget& window) {
         watchSystem(window, "/dev");
 }
 
-PortNotices::PortNotices(QWidget& window, const std::string& deviceFolder) {
+PortNotices::PortNotices(QWidget& window, const std::string& deviceFolder) : QObject(&window) {
     gatherNotices();
     watchSystem(window, deviceFolder);
 }
@@ -45,9 +46,5 @@ PortNotices::~PortNotices() {
 }
 
 void PortNotices::portsChanged() {
-    gathering.start();
-}
-
-void PortNotices::remindLater() {
     gathering.start();
 }

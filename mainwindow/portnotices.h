@@ -13,6 +13,7 @@ class QWidget;
 // News that the machine's serial ports changed, gathered: one plug brings several notices, and
 // changed() comes once, about 300 ms after the last of them. Where the system's notifications
 // cannot be had, a poll every 2 s stands in; where they can, no timer runs while nothing happens.
+// A child of the window, which owns it elsewhere and deletes it first.
 class PortNotices : public QObject, private RS232::PortListener {
     Q_OBJECT
 
@@ -24,9 +25,6 @@ public:
     // deviceFolder (Linux), which the benchmark sets to a folder of its own.
     PortNotices(QWidget& window, const std::string& deviceFolder);
     ~PortNotices() override;
-
-    // changed() again after the gathering interval, for news that could not be taken now.
-    void remindLater();
 
 signals:
     void changed();

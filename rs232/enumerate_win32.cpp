@@ -56,16 +56,19 @@ bool anyOfPorts(const std::vector<Serial>& list, const std::string& name) {
 }
 
 // A string property; only string types make the buffer grow, so a multi-string property gives
-// its first string when it fits and nothing otherwise.
+// its first string when it fits and nothing otherwise, unless wholeMultiString lets it grow too.
 std::string deviceRegistryProperty(DeviceSetup& system, Handle deviceSet,
-                                   const DeviceData& deviceData, std::uint32_t property) {
+                                   const DeviceData& deviceData, std::uint32_t property,
+                                   bool wholeMultiString = false) {
     std::vector<char> buffer(initialBufferSize + 1, 0);
     std::uint32_t type = 0;
     std::uint32_t size = initialBufferSize;
     std::uint32_t requiredSize = 0;
     while (!system.getDeviceRegistryProperty(deviceSet, deviceData, property, type, buffer.data(),
                                              size, requiredSize)) {
-        if (system.lastError() != errorInsufficientBuffer || (type != regSz && type != regExpandSz))
+        const bool grows =
+            type == regSz || type == regExpandSz || (wholeMultiString && type == regMultiSz);
+        if (system.lastError() != errorInsufficientBuffer || !grows)
             return {};
         buffer.assign(requiredSize + 2, 0);
         size = requiredSize;
@@ -120,7 +123,7 @@ Serial devicePort(DeviceSetup& system, Handle deviceSet, const DeviceData& devic
     readIdentifiers(port, deviceInstanceIdentifier(system, deviceData.devInst));
     // The first location path names the hub ports the device hangs from.
     const std::string location =
-        deviceRegistryProperty(system, deviceSet, deviceData, spdrpLocationPaths);
+        deviceRegistryProperty(system, deviceSet, deviceData, spdrpLocationPaths, true);
     if (location.find("#USB(") != std::string::npos)
         port.usbLocation = location;
     return port;

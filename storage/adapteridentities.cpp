@@ -37,8 +37,8 @@ bool writeAdapterIdentities(const AdapterIdentities& identities) {
         ports.insert(port.key(), port.value());
     const bool written =
         replaceFileContent(fileName(), QJsonDocument(ports).toJson(), FileForm::text);
-    if (!written) // remembered until the window closes only
-        qDebug() << "Unable to write" << fileName();
+    if (!written) // then only the caller's copy holds them
+        qWarning() << "Unable to write" << fileName();
     return written;
 }
 

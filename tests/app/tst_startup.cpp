@@ -57,6 +57,10 @@ struct Arguments {
 class StartupTest : public QObject {
     Q_OBJECT
 
+public:
+    // A German system, whose language Qt's own texts follow.
+    static void initMain() { qputenv("LC_ALL", "de_DE.UTF-8"); }
+
 private slots:
     // The arguments, the option string, each call of the parser as "h", "l=de", "?", ":" or
     // "end" with the index after it, and what it printed. One parser runs the rows in turn, and

@@ -144,12 +144,15 @@ private slots:
     // Ports, modems, both interfaces, then SERIALCOMM: the first find of a name wins, printer
     // ports are left out, names sort byte-wise. A key gives a PortName string, else a PortNumber;
     // long values are read whole, a multi-string gives its first string if it fits at once. A USB
-    // device's location path is where it is plugged in; other location paths are not kept.
+    // device's first location path, read whole, is where it is plugged in; others are not kept.
     void findsPortsOfEveryClass() {
         const std::string longName(300, 'N');
         FakeDevice cp210x = namedDevice(1, longName, "CP210x");
         cp210x.properties[spdrpMfg] = {regMultiSz, std::string("Maker\0Other\0\0", 13)};
-        cp210x.properties[spdrpLocationPaths] = stringValue("PCIROOT(0)#USBROOT(0)#USB(3)");
+        const std::string hubs =
+            "PCIROOT(0)#USBROOT(0)" + QString("#USB(1)").repeated(40).toStdString();
+        cp210x.properties[spdrpLocationPaths] = {regMultiSz,
+                                                 hubs + '\0' + "ACPI(_SB_)" + '\0' + '\0'};
         FakeDevice modem = namedDevice(4, "COM10", "Modem");
         modem.properties[spdrpMfg] = {regMultiSz, std::string(300, 'm') + '\0' + '\0'};
         modem.properties[spdrpLocationPaths] = stringValue("ACPI(_SB_)#ACPI(UAR1)");
@@ -167,7 +170,8 @@ private slots:
             fake.serialComm[name] = stringValue(name);
         fake.serialComm["long"] = stringValue("COM" + longName);
         const QString cp = QString(300, 'N') + '|' + QString(300, 'N') +
-                           "|CP210x|Maker|-:-| @PCIROOT(0)#USBROOT(0)#USB(3)";
+                           "|CP210x|Maker|-:-| @PCIROOT(0)#USBROOT(0)" +
+                           QString("#USB(1)").repeated(40);
         QCOMPARE(enumerated(fake),
                  QStringList(
                      {"CO|CO|||-:-|", "COM1|\\\\.\\COM1|||-:-|", "COM10|\\\\.\\COM10|Modem||-:-|",

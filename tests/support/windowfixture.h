@@ -2,8 +2,8 @@
 
 #include "fakeplatform.h"
 #include "mainwindow/mainwindow.h"
-#include "testfiles.h"
 #include "model/networkdeviceitem.h"
+#include "testfiles.h"
 
 #include <QAction>
 #include <QPushButton>
