@@ -67,7 +67,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 // An open dialog or question may hold a row that the news would change or delete: the news is
 // taken once the window is no longer blocked by it.
 bool MainWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowUnblocked && live->newsWaiting)
+    if (event->type() == QEvent::WindowUnblocked && live != nullptr && live->newsWaiting)
         QTimer::singleShot(0, this, &MainWindow::followPorts);
     return QMainWindow::event(event);
 }
