@@ -29,10 +29,9 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, long*) override {
         const auto* msg = static_cast<const MSG*>(message);
-        if (eventType == "windows_generic_MSG" && msg->hwnd == window &&
-            RS232::portChangeOf(msg->message, msg->wParam,
-                                reinterpret_cast<const void*>(msg->lParam)) !=
-                RS232::PortChange::none)
+        if (RS232::isPortNotice(std::string_view(eventType.constData(), eventType.size()),
+                                msg->hwnd, window, msg->message, msg->wParam,
+                                reinterpret_cast<const void*>(msg->lParam)))
             notice();
         return false;
     }

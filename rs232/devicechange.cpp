@@ -44,4 +44,10 @@ PortChange portChangeOf(std::uint32_t message, std::uintptr_t wParam, const void
     return wParam == dbtDeviceArrival ? PortChange::arrival : PortChange::removal;
 }
 
+bool isPortNotice(std::string_view eventType, const void* messageWindow, const void* window,
+                  std::uint32_t message, std::uintptr_t wParam, const void* lParam) {
+    return eventType == "windows_generic_MSG" && messageWindow == window &&
+           portChangeOf(message, wParam, lParam) != PortChange::none;
+}
+
 } // namespace RS232

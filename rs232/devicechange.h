@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace RS232 {
 
@@ -19,5 +20,11 @@ enum class PortChange { none, arrival, removal };
 // (a header of size, type and a reserved word, then the interface's GUID), so that the decoding
 // runs on any system.
 PortChange portChangeOf(std::uint32_t message, std::uintptr_t wParam, const void* lParam);
+
+// Whether a native event that an application's event filter sees is news of the serial ports for
+// window: of type "windows_generic_MSG", sent to window (messageWindow, the message's hwnd), and
+// read by portChangeOf as an arrival or a removal.
+bool isPortNotice(std::string_view eventType, const void* messageWindow, const void* window,
+                  std::uint32_t message, std::uintptr_t wParam, const void* lParam);
 
 } // namespace RS232

@@ -493,7 +493,8 @@ private slots:
     }
 
     // WM_DEVICECHANGE as Windows sends it, built here: the message, the event, and the
-    // broadcast's size, device type and interface (C the COM port's, M a modem's), "-" for none.
+    // broadcast's size, device type and interface (C the COM port's, M a modem's), "-" for none;
+    // what it says, and whether the window's event filter takes it as news.
     void decodesDeviceChange_data() {
         QTest::addColumn<uint>("message");
         QTest::addColumn<uint>("event");
@@ -522,7 +523,15 @@ private slots:
         std::memcpy(bytes + 16, &guid.data2, 2);
         std::memcpy(bytes + 18, &guid.data3, 2);
         std::memcpy(bytes + 20, guid.data4, 8);
-        QTEST(int(portChangeOf(message, event, broadcast == "-" ? nullptr : bytes)), "change");
+        const void* lParam = broadcast == "-" ? nullptr : bytes;
+        QTEST(int(portChangeOf(message, event, lParam)), "change");
+        // The window's filter takes the same, only for Windows messages sent to the window.
+        int window = 0, other = 0;
+        QFETCH(int, change);
+        QCOMPARE(isPortNotice("windows_generic_MSG", &window, &window, message, event, lParam),
+                 change != int(PortChange::none));
+        QVERIFY(!isPortNotice("windows_generic_MSG", &other, &window, message, event, lParam));
+        QVERIFY(!isPortNotice("windows_dispatcher_MSG", &window, &window, message, event, lParam));
     }
 };
 
